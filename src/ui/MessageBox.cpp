@@ -1,0 +1,45 @@
+#include "MessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+class DialogAnswerer : public MessageBox::Answerer {
+  public:
+    MessageBox::Answer answer(QWidget* parent, const MessageBox::Message& m) override {
+        using MessageBox::Answer;
+        using MessageBox::Buttons;
+        using MessageBox::Icon;
+        const QMessageBox::Icon icon = m.icon == Icon::Question      ? QMessageBox::Question
+                                       : m.icon == Icon::Exclamation ? QMessageBox::Warning
+                                       : m.icon == Icon::Information ? QMessageBox::Information
+                                                                     : QMessageBox::Critical;
+        const QMessageBox::StandardButtons buttons = m.buttons == Buttons::Ok ? QMessageBox::Ok
+                                                     : m.buttons == Buttons::OkCancel
+                                                         ? (QMessageBox::Ok | QMessageBox::Cancel)
+                                                         : (QMessageBox::Yes | QMessageBox::No);
+        QMessageBox box(icon, m.title, m.text, buttons, parent);
+        switch (box.exec()) {
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Ok;
+        }
+    }
+};
+
+DialogAnswerer dialogs;
+MessageBox::Answerer* current = &dialogs;
+} // namespace
+
+MessageBox::Answer MessageBox::show(QWidget* parent, const QString& text, Icon icon,
+                                    Buttons buttons) {
+    return current->answer(parent, Message{QStringLiteral("경고"), text, icon, buttons});
+}
+
+void MessageBox::setAnswerer(Answerer* answerer) {
+    current = answerer ? answerer : &dialogs;
+}

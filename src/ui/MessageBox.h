@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message the program shows goes through here, titled "경고". Tests
+// install an answerer of their own that records the messages and answers.
+namespace MessageBox {
+enum class Icon { Question, Exclamation, Information, Stop };
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString title;
+    QString text;
+    Icon icon;
+    Buttons buttons;
+};
+
+class Answerer {
+  public:
+    virtual ~Answerer() = default;
+    virtual Answer answer(QWidget* parent, const Message& message) = 0;
+};
+
+// Shows a message and returns the user's answer.
+Answer show(QWidget* parent, const QString& text, Icon icon, Buttons buttons = Buttons::Ok);
+// Replaces the answerer (nullptr restores the real message boxes).
+void setAnswerer(Answerer* answerer);
+} // namespace MessageBox

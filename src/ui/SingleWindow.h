@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// A modeless window that exists at most once. open() creates and loads it
+// (Form_Load returning false abandons it) or brings the open one to the front.
+template <class Window> class SingleWindow {
+  public:
+    static Window* instance() { return slot().data(); }
+
+    static Window* open() {
+        if (Window* window = slot().data()) {
+            window->show();
+            window->raise();
+            window->activateWindow();
+            return window;
+        }
+        auto* window = new Window;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        slot() = window;
+        if (!window->Form_Load()) {
+            delete window;
+            return nullptr;
+        }
+        window->show();
+        return window;
+    }
+
+  private:
+    static QPointer<Window>& slot() {
+        static QPointer<Window> window;
+        return window;
+    }
+};
