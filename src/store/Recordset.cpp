@@ -181,20 +181,14 @@ void Recordset::update() {
     }
     QSqlQuery q(connection->db());
     if (mode == Pending::Adding) {
-        QStringList names;
+        // Every column is written: a column left unset is stored as empty text.
         QStringList marks;
-        for (int i = 0; i < columns.size(); ++i) {
-            if (touched[i]) {
-                names << columns[i];
-                marks << QStringLiteral("?");
-            }
-        }
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            marks << QStringLiteral("?");
         q.prepare(QStringLiteral("insert into %1 (%2) values (%3)")
-                      .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
-        for (int i = 0; i < columns.size(); ++i) {
-            if (touched[i])
-                q.addBindValue(buffer[i]);
-        }
+                      .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
+        for (const QString& value : buffer)
+            q.addBindValue(value);
         failIf(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
         Row row;
         row.rowid = q.lastInsertId().toLongLong();
