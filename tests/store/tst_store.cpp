@@ -26,7 +26,7 @@ void addCustomer(Recordset& cursor, const QString& seq, const QString& name) {
 
 class StoreTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void createsBothTablesInColumnOrder();
     void textsComeBackExactly();
     void columnWidthsAreEnforced();
@@ -40,7 +40,8 @@ void StoreTest::createsBothTablesInColumnOrder() {
     TempProgramFolder folder;
     AddressBook::startUp();
     QVERIFY(QFile::exists(folder.file("orvaneit.mdb")));
-    const auto customer = TestSupport::query(folder.file("orvaneit.mdb"), "pragma table_info(customer)");
+    const auto customer =
+        TestSupport::query(folder.file("orvaneit.mdb"), "pragma table_info(customer)");
     QStringList columns;
     for (const auto& row : customer)
         columns << (row[1] + " " + row[2]).toLower();
@@ -50,7 +51,8 @@ void StoreTest::createsBothTablesInColumnOrder() {
                      "departposition text(20),hometelephone text(20),companytelephone text(20),"
                      "extentionnumber text(10),facsimile text(20),zipcode text(7),"
                      "address1 text(50),address2 text(50),remark text"));
-    const auto personal = TestSupport::query(folder.file("orvaneit.mdb"), "pragma table_info(personal)");
+    const auto personal =
+        TestSupport::query(folder.file("orvaneit.mdb"), "pragma table_info(personal)");
     columns.clear();
     for (const auto& row : personal)
         columns << (row[1] + " " + row[2]).toLower();
@@ -74,9 +76,12 @@ void StoreTest::createsBothTablesInColumnOrder() {
 void StoreTest::textsComeBackExactly() {
     TempProgramFolder folder;
     AddressBook::startUp();
-    const QStringList texts = {"홍길동",     "  앞뒤 공백  ", " ",       "O'Brien \"Q\"",
-                               "007",        "1e3",           "3.50",    "010-1234-5678",
-                               "𠀀𝄞😀",     "",              "0",       "-5"};
+    const QStringList texts = {"홍길동", "  앞뒤 공백  ",
+                               " ",      "O'Brien \"Q\"",
+                               "007",    "1e3",
+                               "3.50",   "010-1234-5678",
+                               "𠀀𝄞😀",   "",
+                               "0",      "-5"};
     Recordset& cursor = *Module1::CustomerCursor;
     for (int i = 0; i < texts.size(); ++i) {
         cursor.addNew();
@@ -117,7 +122,8 @@ void StoreTest::columnWidthsAreEnforced() {
     cursor.edit();
     cursor.setField("name", QString(41, QChar(u'가')));
     QVERIFY_THROWS_EXCEPTION(StoreError, cursor.update());
-    const auto rows = TestSupport::query(folder.file("orvaneit.mdb"), "select seq, name from customer");
+    const auto rows =
+        TestSupport::query(folder.file("orvaneit.mdb"), "select seq, name from customer");
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][0], QString("99999"));
     QCOMPARE(rows[0][1], QString(40, QChar(u'가')));
@@ -152,7 +158,8 @@ void StoreTest::cursorMovesAndFinds() {
     cursor.deleteCurrent();
     cursor.requery();
     QCOMPARE(cursor.recordCount(), 2);
-    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"), "select group_concat(seq) from customer")[0][0],
+    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
+                                "select group_concat(seq) from customer")[0][0],
              QString("1,2"));
 }
 
