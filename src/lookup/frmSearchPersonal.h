@@ -1,16 +1,71 @@
 #pragma once
 
+#include "store/Connection.h"
+#include "store/Recordset.h"
 #include "ui/SingleWindow.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
+#include <array>
+#include <memory>
 
-// Placeholder until the window is built.
+// The sender's own details: the single row of table personal, printed as
+// the sender on the letter forms. "확인" stores the boxes; the close box
+// discards them.
 class frmSearchPersonal : public QWidget, public SingleWindow<frmSearchPersonal> {
     Q_OBJECT
   public:
-    explicit frmSearchPersonal(QWidget* parent = nullptr) : QWidget(parent) {
-        setObjectName(QStringLiteral("frmSearchPersonal"));
-        setWindowTitle(QStringLiteral("개인정보"));
-    }
-    bool Form_Load() { return true; }
+    explicit frmSearchPersonal(QWidget* parent = nullptr);
+
+    // Reads the row into the boxes. False when the address book cannot be
+    // opened (the user has been told).
+    bool Form_Load();
+
+    QLabel* lblPersonalName;
+    QLineEdit* txtPersonalName;
+    QLabel* lblPersonalCompany;
+    QLineEdit* txtPersonalCompany;
+    QLabel* lblPersonalDepartment;
+    QLineEdit* txtPersonalDepartment;
+    QLabel* lblPersonalDepartPosition;
+    QLineEdit* txtPersonalDepartPosition;
+    QLabel* lblPersonalEmail;
+    QLineEdit* txtPersonalEmail;
+    QLabel* lblTelephone;
+    QLineEdit* txtPersonalTelephone;
+    QLabel* lblFacsimile;
+    QLineEdit* txtPersonalFacsimile;
+    QLabel* lblMobilePhone;
+    QLineEdit* txtPersonalMobilePhone;
+    QLabel* lblPersonalAddress;
+    QPushButton* cmdSearchZipcode;
+    QLineEdit* txtPersonalZipcode;
+    QLineEdit* txtPersonalAddress1;
+    QLineEdit* txtPersonalAddress2;
+    QPushButton* cmdExit;
+
+  public slots:
+    void cmdExit_Click();
+    void cmdSearchZipcode_Click();
+    void txtPersonalZipcode_Click();
+    void txtPersonalAddress1_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Field {
+        QLineEdit* box;
+        const char* column;
+    };
+    // The boxes and their columns, in the order they are read and written.
+    std::array<Field, 11> fields() const;
+    void warnManualAddress();
+
+    // A connection and cursor of this dialog's own: the print window keeps
+    // its own access to the same row.
+    std::shared_ptr<Connection> PersonalDb;
+    std::unique_ptr<Recordset> PersonalCursor;
 };
