@@ -132,6 +132,7 @@ frmOrvane::frmOrvane(QWidget* parent) : QWidget(parent) {
     grdDataList->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdDataList->setSelectionMode(QAbstractItemView::SingleSelection);
     grdDataList->verticalHeader()->hide();
+    grdDataList->verticalHeader()->setDefaultSectionSize(Twips::toPixels(300));
     grdDataList->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdDataList->horizontalHeader()->setHighlightSections(false);
     grdDataList->setColumnCount(8);
@@ -311,14 +312,17 @@ void frmOrvane::AllDataGridDisplay() {
     Recordset& cursor = *CustomerCursor;
     if (cursor.recordCount() == 0)
         return;
+    int fields[7];
+    for (int c = 0; c < 7; ++c)
+        fields[c] = cursor.columnIndex(QString::fromLatin1(gridColumns[c].field));
+    grdDataList->setUpdatesEnabled(false);
     grdDataList->setRowCount(cursor.recordCount());
     int row = 0;
     for (cursor.moveFirst(); !cursor.eof(); cursor.moveNext(), ++row) {
         for (int c = 0; c < 7; ++c)
-            grdDataList->setItem(
-                row, c + 1,
-                new QTableWidgetItem(cursor.field(QString::fromLatin1(gridColumns[c].field))));
+            grdDataList->setItem(row, c + 1, new QTableWidgetItem(cursor.field(fields[c])));
     }
+    grdDataList->setUpdatesEnabled(true);
 }
 
 void frmOrvane::showFailure(const QString& what, const QString& detail) {

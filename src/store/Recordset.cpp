@@ -65,16 +65,18 @@ void Recordset::load() {
     QVector<int> map;
     for (const QString& column : columns)
         map << record.indexOf(column);
-    rows.clear();
+    QVector<Row> fresh;
+    fresh.reserve(rows.size());
     while (q.next()) {
         Row row;
         row.rowid = q.value(0).toLongLong();
         row.values.reserve(columns.size());
         for (int i : map)
             row.values << (i < 0 ? QString(QLatin1String("")) : notNull(q.value(i).toString()));
-        rows.push_back(std::move(row));
+        fresh.push_back(std::move(row));
     }
     failIf(q.lastError().isValid(), QStringLiteral("%1 테이블을 읽을 수 없습니다").arg(table), q);
+    rows.swap(fresh);
     position = rows.isEmpty() ? -1 : 0;
 }
 
@@ -135,7 +137,10 @@ const Recordset::Row& Recordset::current() const {
 }
 
 QString Recordset::field(const QString& column) const {
-    const int c = columnIndex(column);
+    return field(columnIndex(column));
+}
+
+QString Recordset::field(int c) const {
     if (pending != Pending::None && touched[c])
         return buffer[c];
     return current().values[c];

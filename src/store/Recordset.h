@@ -35,6 +35,9 @@ class Recordset {
     // The current row's value, found by column name without regard to case.
     // A column without a value reads as empty text.
     QString field(const QString& column) const;
+    // The same by position, for walks over many rows.
+    int columnIndex(const QString& column) const;
+    QString field(int column) const;
 
     void addNew();
     void edit();
@@ -55,7 +58,6 @@ class Recordset {
         QStringList values;
     };
 
-    int columnIndex(const QString& column) const;
     const Row& current() const;
     void load();
     void readSchema();
