@@ -113,21 +113,24 @@ bool frmSearchZipcode::Form_Load() {
         MessageBox::show(this, cannotSearch + e.message(), MessageBox::Icon::Stop);
         return false;
     }
-    byDong = QSqlQuery(ZipDb->db());
-    byRi = QSqlQuery(ZipDb->db());
-    bySeq = QSqlQuery(ZipDb->db());
-    for (QSqlQuery* q : {&byDong, &byRi, &bySeq})
-        q->setForwardOnly(true);
-    if (!byDong.prepare(selectRows + QStringLiteral("where dong = ?") + inListOrder) ||
-        !byRi.prepare(selectRows + QStringLiteral("where ri = ?") + inListOrder) ||
-        !bySeq.prepare(selectRows + QStringLiteral("where seq = ?"))) {
-        MessageBox::show(this,
-                         cannotSearch +
-                             QStringLiteral("zipcode.mdb 파일의 zip 테이블이 "
-                                            "올바르지 않습니다.\n") +
-                             ZipDb->db().lastError().text(),
-                         MessageBox::Icon::Stop);
-        return false;
+    const struct {
+        QSqlQuery* query;
+        QString sql;
+    } statements[] = {{&byDong, selectRows + QStringLiteral("where dong = ?") + inListOrder},
+                      {&byRi, selectRows + QStringLiteral("where ri = ?") + inListOrder},
+                      {&bySeq, selectRows + QStringLiteral("where seq = ?")}};
+    for (const auto& s : statements) {
+        *s.query = QSqlQuery(ZipDb->db());
+        s.query->setForwardOnly(true);
+        if (!s.query->prepare(s.sql)) {
+            MessageBox::show(this,
+                             cannotSearch +
+                                 QStringLiteral("zipcode.mdb 파일의 zip 테이블이 올바르지 "
+                                                "않습니다.\n") +
+                                 s.query->lastError().text(),
+                             MessageBox::Icon::Stop);
+            return false;
+        }
     }
     txtSearchData->clear();
     return true;
