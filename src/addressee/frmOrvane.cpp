@@ -337,6 +337,37 @@ bool frmOrvane::standOnShownRecord() {
     return false;
 }
 
+bool frmOrvane::storeBoxes() {
+    Recordset& cursor = *CustomerCursor;
+    const bool adding = cmdCustomerAdd->isEnabled();
+    const QString seq = adding ? AddressBook::nextSeq() : shown;
+    try {
+        if (adding)
+            cursor.addNew();
+        else
+            cursor.edit();
+        UpdateRecord();
+        cursor.update();
+    } catch (const StoreError& e) {
+        cursor.cancelUpdate();
+        showFailure(adding ? QStringLiteral("입력한 데이타를 저장하지 못했습니다.")
+                           : QStringLiteral("수정한 데이타를 저장하지 못했습니다."),
+                    e.message());
+        return false;
+    }
+    if (adding)
+        Module1::LastSeq = seq;
+    try {
+        cursor.requery();
+        cursor.findFirst(QStringLiteral("seq"), seq);
+        CustomerDataDisplay();
+        AllDataGridDisplay();
+    } catch (const StoreError& e) {
+        showFailure(QStringLiteral("데이타를 다시 읽지 못했습니다."), e.message());
+    }
+    return true;
+}
+
 void frmOrvane::cmdCustomerAdd_Click() {
     if (cmdCustomerAdd->text() == captionAdd) {
         cmdCustomerAdd->setText(captionSave);
@@ -347,26 +378,8 @@ void frmOrvane::cmdCustomerAdd_Click() {
         txtCustomerName->setFocus();
         return;
     }
-    Recordset& cursor = *CustomerCursor;
-    const QString seq = AddressBook::nextSeq();
-    try {
-        cursor.addNew();
-        UpdateRecord();
-        cursor.update();
-    } catch (const StoreError& e) {
-        cursor.cancelUpdate();
-        showFailure(QStringLiteral("입력한 데이타를 저장하지 못했습니다."), e.message());
+    if (!storeBoxes())
         return;
-    }
-    Module1::LastSeq = seq;
-    try {
-        cursor.requery();
-        cursor.findFirst(QStringLiteral("seq"), seq);
-        CustomerDataDisplay();
-        AllDataGridDisplay();
-    } catch (const StoreError& e) {
-        showFailure(QStringLiteral("데이타를 다시 읽지 못했습니다."), e.message());
-    }
     cmdCustomerAdd->setText(captionAdd);
     cmdSearchZipcode->setEnabled(false);
     cmdCustomerPrint->setEnabled(true);
@@ -381,27 +394,8 @@ void frmOrvane::cmdCustomerUpdate_Click() {
         cmdSearchZipcode->setEnabled(true);
         return;
     }
-    Recordset& cursor = *CustomerCursor;
-    if (!standOnShownRecord())
+    if (!standOnShownRecord() || !storeBoxes())
         return;
-    try {
-        cursor.edit();
-        UpdateRecord();
-        cursor.update();
-    } catch (const StoreError& e) {
-        cursor.cancelUpdate();
-        showFailure(QStringLiteral("수정한 데이타를 저장하지 못했습니다."), e.message());
-        return;
-    }
-    const QString seq = shown;
-    try {
-        cursor.requery();
-        cursor.findFirst(QStringLiteral("seq"), seq);
-        CustomerDataDisplay();
-        AllDataGridDisplay();
-    } catch (const StoreError& e) {
-        showFailure(QStringLiteral("데이타를 다시 읽지 못했습니다."), e.message());
-    }
     cmdCustomerUpdate->setText(captionUpdate);
     cmdCustomerAdd->setEnabled(true);
     cmdCustomerPrint->setEnabled(true);

@@ -106,6 +106,10 @@ class frmOrvane : public QWidget, public SingleWindow<frmOrvane> {
     // when the event is used up.
     bool previewInput(QObject* watched, QEvent* event);
     bool standOnShownRecord();
+    // Stores the boxes as a new row (while adding is possible) or into the
+    // shown row, then shows the stored row and refreshes the grid. False
+    // when nothing could be stored (the user has been told).
+    bool storeBoxes();
     void showFailure(const QString& what, const QString& detail);
     void updateKeyPanels(quint32 nativeModifiers);
 
