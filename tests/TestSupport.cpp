@@ -77,3 +77,28 @@ QList<QStringList> TestSupport::query(const QString& dbFile, const QString& sql)
     QSqlDatabase::removeDatabase(name);
     return rows;
 }
+
+namespace {
+void addRow(const QString& table, const QHash<QString, QString>& fields) {
+    Recordset cursor(AddressBook::openOrCreate(), table);
+    cursor.addNew();
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        cursor.setField(it.key(), it.value());
+    cursor.update();
+}
+} // namespace
+
+void TestSupport::addCustomer(const QHash<QString, QString>& fields) {
+    QHash<QString, QString> row = fields;
+    if (!row.contains("printcondition"))
+        row["printcondition"] = "2";
+    addRow("customer", row);
+}
+
+void TestSupport::setSender(const QHash<QString, QString>& fields) {
+    {
+        auto connection = AddressBook::openOrCreate();
+        QSqlQuery(connection->db()).exec("delete from personal");
+    }
+    addRow("personal", fields);
+}

@@ -2,6 +2,7 @@
 
 #include "ui/MessageBox.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -40,6 +41,11 @@ namespace TestSupport {
 void type(QWidget* widget, const QString& text);
 // The shipped zipcode.mdb, built beside the program.
 QString builtZipcodeDb();
+// Adds an addressee to the address book of the program folder; columns not
+// given are empty text, printcondition "2" unless given.
+void addCustomer(const QHash<QString, QString>& fields);
+// Stores the sender row (replacing any).
+void setSender(const QHash<QString, QString>& fields);
 // Runs a statement on a database file through a connection of its own.
 QList<QStringList> query(const QString& dbFile, const QString& sql);
 } // namespace TestSupport

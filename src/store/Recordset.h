@@ -47,6 +47,7 @@ class Recordset {
     void update();
     void cancelUpdate();
     void deleteCurrent();
+    // Reads the rows again (also after close) and stands on the first.
     void requery();
     void close();
     bool isOpen() const { return open; }

@@ -85,3 +85,13 @@ void Controls::centre(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
+
+QListWidget* Controls::keyedList(QWidget* parent, const char* name, int left, int top, int width,
+                                 int height) {
+    auto* list = create<QListWidget>(parent, name);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setUniformItemSizes(true);
+    Twips::place(list, left, top, width, height);
+    return list;
+}

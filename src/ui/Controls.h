@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <initializer_list>
@@ -24,6 +25,9 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, i
                     int width, int height);
 QRadioButton* option(QWidget* parent, const char* name, const QString& caption, int left, int top,
                      int width, int height);
+// A list whose lines end, out of sight, with the key of their row: no
+// sideways scrolling and no shortening of the lines.
+QListWidget* keyedList(QWidget* parent, const char* name, int left, int top, int width, int height);
 // Opens a window in the middle of the screen.
 void centre(QWidget* window);
 // The keyboard order of a window, first to last.

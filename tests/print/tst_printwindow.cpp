@@ -1,0 +1,180 @@
+#include "TestSupport.h"
+#include "print/RecordingPrinter.h"
+#include "print/frmPrintData.h"
+#include "store/AddressBook.h"
+#include "ui/Fonts.h"
+
+#include <QtTest>
+
+using TestSupport::addCustomer;
+
+class PrintWindowTest : public QObject {
+    Q_OBJECT
+    ScriptedAnswerer* answers = nullptr;
+    TempProgramFolder* folder = nullptr;
+    RecordingPrinter* printer = nullptr;
+    frmPrintData* w = nullptr;
+
+    void openWindow() {
+        AddressBook::startUp();
+        w = frmPrintData::open();
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    static QStringList lines(QListWidget* list) {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text().left(20).trimmed();
+        return texts;
+    }
+    void select(QListWidget* list, QList<int> rows) {
+        list->clearSelection();
+        for (int row : rows) {
+            const QRect at = list->visualItemRect(list->item(row));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, at.center());
+        }
+    }
+    static void addFourAddressees() {
+        int seq = 0;
+        for (const char* name : {"라", "가", "다", "나"})
+            addCustomer({{"seq", QString::number(++seq)}, {"name", name}});
+    }
+    void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    void pickFont(const QString& face) {
+        const int i = w->cboPrinterFont->findText(face);
+        QVERIFY(i >= 0);
+        w->cboPrinterFont->setCurrentIndex(i);
+        emit w->cboPrinterFont->activated(i);
+    }
+
+  private slots:
+    void initTestCase() { Fonts::install(); }
+    void init() {
+        answers = new ScriptedAnswerer;
+        folder = new TempProgramFolder;
+        printer = new RecordingPrinter;
+        PrinterLayer::setPrinter(printer);
+        w = nullptr;
+    }
+    void cleanup() {
+        delete w;
+        PrinterLayer::setPrinter(nullptr);
+        delete printer;
+        delete folder;
+        delete answers;
+    }
+
+    void loadListsEveryAddressee() {
+        addCustomer({{"seq", "3"}, {"name", "나"}, {"company", "회사"}, {"department", "부"}});
+        addCustomer({{"seq", "12"}, {"name", "가"}, {"printcondition", "1"}});
+        addCustomer({{"seq", "7"}, {"name", "  "}, {"company", "학교"}, {"department", "과"}});
+        openWindow();
+        QCOMPARE(w->windowTitle(), QString("Letter Form 출력"));
+        QCOMPARE(w->lstDataAllList->count(), 3);
+        const QString blanks(100, ' ');
+        QCOMPARE(w->lstDataAllList->item(0)->text(), QString(12, ' ') + "학교 과" + blanks + "7");
+        QCOMPARE(w->lstDataAllList->item(1)->text(), "가  " + QString(" ") + blanks + "12");
+        QCOMPARE(w->lstDataAllList->item(2)->text(), "나  회사 부" + blanks + "3");
+        QCOMPARE(frmPrintData::LineKey(w->lstDataAllList->item(0)->text()), QString("7"));
+        QVERIFY(w->optLetterTypeQA3801->isChecked());
+        QCOMPARE(w->cboPrinterFont->count(), 4);
+        QCOMPARE(w->cboPrinterFont->currentText(), QString("@굴림"));
+        QCOMPARE(w->HorizontalFontName, QString("굴림"));
+        QCOMPARE(w->VerticalFontName, QString("@굴림"));
+        QCOMPARE(w->txtPostScript->maxLength(), 30);
+        QCOMPARE(w->txtNumberOfCopies->maxLength(), 3);
+        for (QRadioButton* greeting : w->fraSpecialForm->findChildren<QRadioButton*>())
+            QVERIFY(!greeting->isChecked());
+
+        // Opening again only brings the window forward: a new addressee is not listed.
+        addCustomer({{"seq", "13"}, {"name", "다"}});
+        AddressBook::startUp();
+        QCOMPARE(frmPrintData::open(), w);
+        QCOMPARE(w->lstDataAllList->count(), 3);
+    }
+
+    void movesSelectedAndAllLines() {
+        addFourAddressees();
+        openWindow();
+        select(w->lstDataAllList, {0, 2});
+        click(w->cmdEachDataSelect);
+        QCOMPARE(lines(w->lstDataAllList), (QStringList{"나", "라"}));
+        QCOMPARE(lines(w->lstDataPrintList), (QStringList{"가", "다"}));
+        // Nothing selected: nothing moves.
+        w->lstDataAllList->clearSelection();
+        click(w->cmdEachDataSelect);
+        QCOMPARE(w->lstDataPrintList->count(), 2);
+        select(w->lstDataPrintList, {1});
+        click(w->cmdEachDataRemove);
+        QCOMPARE(lines(w->lstDataAllList), (QStringList{"나", "다", "라"}));
+        select(w->lstDataAllList, {0, 1, 2});
+        click(w->cmdEachDataSelect);
+        QCOMPARE(lines(w->lstDataPrintList), (QStringList{"가", "나", "다", "라"}));
+        click(w->cmdAllDataRemove);
+        QCOMPARE(w->lstDataPrintList->count(), 0);
+        click(w->cmdAllDataSelect);
+        QCOMPARE(w->lstDataAllList->count(), 0);
+        QCOMPARE(lines(w->lstDataPrintList), (QStringList{"가", "나", "다", "라"}));
+    }
+
+    void senderOnlyMode() {
+        addFourAddressees();
+        openWindow();
+        select(w->lstDataAllList, {0, 1, 3});
+        click(w->cmdEachDataSelect);
+        click(w->chkPersonInfoPrint);
+        QCOMPARE(lines(w->lstDataAllList), (QStringList{"가", "나", "다", "라"}));
+        QCOMPARE(w->lstDataPrintList->count(), 0);
+        QCOMPARE(w->txtNumberOfCopies->text(), QString("1"));
+        for (QWidget* c : std::initializer_list<QWidget*>{
+                 w->lstDataAllList, w->lstDataPrintList, w->cmdEachDataSelect, w->cmdAllDataSelect,
+                 w->cmdEachDataRemove, w->cmdAllDataRemove})
+            QVERIFY(!c->isEnabled());
+        QVERIFY(w->txtNumberOfCopies->isEnabled());
+        click(w->chkPersonInfoPrint);
+        QVERIFY(w->lstDataAllList->isEnabled() && w->cmdAllDataRemove->isEnabled());
+        QCOMPARE(w->txtNumberOfCopies->text(), QString());
+    }
+
+    void emptyRunIsRefused() {
+        openWindow();
+        click(w->cmdDataPrint);
+        QCOMPARE(answers->messages.size(), 1);
+        QCOMPARE(answers->lastText(), QString("출력하려는 데이타가 없습니다!"));
+        QCOMPARE(answers->messages[0].icon, MessageBox::Icon::Stop);
+        QCOMPARE(printer->jobs.size(), 0);
+        // Sender-only pages print with both lists empty.
+        click(w->chkPersonInfoPrint);
+        click(w->cmdDataPrint);
+        QCOMPARE(printer->jobs.size(), 1);
+        QVERIFY(printer->jobs[0].a4 && printer->jobs[0].landscape &&
+                printer->jobs[0].followedDefault);
+    }
+
+    void fontNames() {
+        openWindow();
+        pickFont("@바탕체");
+        QCOMPARE(w->HorizontalFontName, QString("바탕체"));
+        QCOMPARE(w->VerticalFontName, QString("@바탕체"));
+        pickFont("굴림");
+        QCOMPARE(w->HorizontalFontName, QString("굴림"));
+        QCOMPARE(w->VerticalFontName, QString("@굴림"));
+        // Typing without picking changes neither name.
+        w->cboPrinterFont->setEditText("Other");
+        QCOMPARE(w->HorizontalFontName, QString("굴림"));
+    }
+
+    void noPrinterClosesOnlyThisWindow() {
+        printer->installedFonts.clear();
+        AddressBook::startUp();
+        QVERIFY(!frmPrintData::open());
+        QVERIFY(!frmPrintData::instance());
+        QCOMPARE(answers->lastText(),
+                 QString("프린터가 설치되어 있지 않거나,\n기본프린터가 설정되어 "
+                         "있지 않습니다.\n프린터설정을 확인하시기 바랍니다."));
+        QCOMPARE(answers->messages.last().icon, MessageBox::Icon::Stop);
+    }
+};
+
+QTEST_MAIN(PrintWindowTest)
+#include "tst_printwindow.moc"
