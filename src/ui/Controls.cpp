@@ -19,6 +19,7 @@ QLabel* Controls::label(QWidget* parent, const char* name, const QString& captio
                         int top, int width, int height) {
     auto* l = create<QLabel>(parent, name);
     l->setText(caption);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (width > 0 && height > 0) {
         Twips::place(l, left, top, width, height);
     } else {
