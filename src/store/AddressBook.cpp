@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "StoreError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -60,8 +61,19 @@ std::shared_ptr<Connection> AddressBook::open() {
     return Connection::open(AppPaths::addressBookPath(), tables);
 }
 
+namespace {
+// The shared connection must be let go while the application, and with it
+// the database driver, still exists.
+void releaseSharedState() {
+    Module1::CustomerCursor.reset();
+    Module1::AddressBookDb.reset();
+}
+} // namespace
+
 void AddressBook::startUp() {
     using namespace Module1;
+    static const bool cleanupRegistered = (qAddPostRoutine(releaseSharedState), true);
+    Q_UNUSED(cleanupRegistered);
     AddressBookDb = openOrCreate();
     Recordset natural(AddressBookDb, QStringLiteral("customer"));
     if (natural.recordCount() > 0) {
