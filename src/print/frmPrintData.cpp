@@ -339,7 +339,94 @@ void frmPrintData::reportPrinterFailure(const QString& detail) {
         MessageBox::Icon::Stop);
 }
 
-void frmPrintData::cmdSpecialFormPrint_Click() {}
+void frmPrintData::cmdSpecialFormPrint_Click() {
+    if (optLetterTypeQD3805->isChecked()) {
+        MessageBox::show(this,
+                         QStringLiteral("QD3805 TYPE은 Special Form으로    \r\n"
+                                        "출력하지 못합니다.                "),
+                         MessageBox::Icon::Stop);
+        return;
+    }
+    // The greetings keep their exact code points, compatibility ideographs
+    // included: 祝 生 辰 ends in U+F971, not U+8FB0.
+    const struct {
+        QRadioButton* option;
+        const char16_t* greeting;
+    } greetings[] = {
+        {optMarried_1, u" \u795D \u7D50 \u5A5A"},     {optMarried_2, u"\u795D \u83EF \u5A5A"},
+        {optGrowth, u"\u795D \u767C \u5C55"},         {optHundredday, u"\u795D \u767E \u65E5"},
+        {optFirstBirthday, u"\uCD95 \uCCAB \uB3CC"},  {optBirthday, u"\u795D \u751F \uF971"},
+        {optSixtyBirthday, u"\u795D \u58FD \u7B75"},  {optSeventyBirthday, u"\u795D \u53E4 \u7A00"},
+        {optEightyBirthday, u"\u795D \u5098 \u58FD"}, {optTreatment, u"\u5FEB   \u7652"},
+        {optCondolence, u"\u8CFB   \u5100"}};
+    QString greeting;
+    for (const auto& g : greetings) {
+        if (g.option->isChecked()) {
+            greeting = QString::fromUtf16(g.greeting);
+            break;
+        }
+    }
+    if (greeting.isEmpty()) {
+        MessageBox::show(
+            this, QStringLiteral("출력하고자 하는 Special Form을    \r\n지정하지 않았습니다"),
+            MessageBox::Icon::Stop);
+        return;
+    }
+
+    // Without a sender row the greeting is printed alone.
+    const Recordset* sender = senderRow();
+    auto filled = [sender](const char* column) {
+        const QString value = sender ? sender->field(QString::fromLatin1(column)) : QString();
+        return LetterForms::isEmpty(value) ? QString() : value;
+    };
+    const QString company = filled("company");
+    const QString position = filled("departposition");
+    const QString name = filled("name");
+    Printer& printer = PrinterLayer::printer();
+    auto senderLines = [&](const QString& face, int x, int y, std::optional<int> nameY) {
+        if (!sender)
+            return;
+        printer.setFontName(face);
+        printer.setFontSize(18);
+        printer.setCurrentX(x);
+        printer.setCurrentY(y);
+        printer.print(company);
+        if (nameY)
+            printer.setCurrentY(*nameY);
+        else
+            printer.printBlankLine();
+        printer.setCurrentX(x);
+        if (!position.isEmpty())
+            printer.print(position + QLatin1Char(' ') + name);
+        else if (!name.isEmpty())
+            printer.print(name);
+    };
+    auto greetingLine = [&](const QString& face, int x, int y) {
+        printer.setFontName(face);
+        printer.setFontSize(56);
+        printer.setCurrentX(x);
+        printer.setCurrentY(y);
+        printer.print(greeting);
+    };
+    try {
+        printer.setPaperA4();
+        startPage(printer);
+        if (optLetterTypeQA3801->isChecked()) {
+            senderLines(VerticalFontName, 7780, 990, std::nullopt);
+            greetingLine(QStringLiteral("@굴림체"), 4030, 5649);
+        } else if (optLetterTypeQB3802->isChecked()) {
+            greetingLine(QStringLiteral("굴림체"), 5764, 3354);
+            senderLines(HorizontalFontName, 10370, 5748, 6300);
+        } else {
+            greetingLine(QStringLiteral("굴림체"), 5180, 4000);
+            senderLines(HorizontalFontName, 9800, 6344, 6840);
+        }
+        printer.endDoc();
+    } catch (const PrinterError& e) {
+        MessageBox::show(this, QStringLiteral("인쇄하지 못했습니다.\n") + e.message(),
+                         MessageBox::Icon::Stop);
+    }
+}
 
 void frmPrintData::cmdDataPrintExit_Click() {
     close();

@@ -138,6 +138,29 @@ class CupsPrintTest : public QObject {
         QCOMPARE(printedNames, names);
         delete w;
     }
+
+    void oneGreetingEnvelopeOnePage() {
+        ScriptedAnswerer answers;
+        TempProgramFolder folder;
+        TestSupport::setSender(
+            {{"company", "오르반상사"}, {"departposition", "과장"}, {"name", "홍길동"}});
+        AddressBook::startUp();
+        const QStringList before = pdfs();
+        frmPrintData* w = frmPrintData::open();
+        QVERIFY(w);
+        w->optMarried_2->setChecked(true);
+        QTest::mouseClick(w->cmdSpecialFormPrint, Qt::LeftButton);
+        QCOMPARE(answers.messages.size(), 0);
+        QStringList fresh;
+        QTRY_VERIFY_WITH_TIMEOUT((fresh = pdfs(), fresh.size() > before.size()), 120000);
+        QTest::qWait(1000);
+        fresh = pdfs();
+        for (const QString& old : before)
+            fresh.removeAll(old);
+        QCOMPARE(fresh.size(), 1);
+        QCOMPARE(pageCount(QDir(outputFolder()).filePath(fresh[0])), 1);
+        delete w;
+    }
 };
 
 QTEST_MAIN(CupsPrintTest)
