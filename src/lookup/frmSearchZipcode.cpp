@@ -79,15 +79,7 @@ frmSearchZipcode::frmSearchZipcode(QWidget* parent) : QWidget(parent) {
     Label3 = label(this, "Label3", QStringLiteral("  동, 면, 읍, 리를 입력하시면 됩니다"), 2280,
                    1080, 3135, 195);
 
-    lstSearchDataList = new QListWidget(this);
-    lstSearchDataList->setObjectName(QStringLiteral("lstSearchDataList"));
-    lstSearchDataList->setFont(Fonts::gulim());
-    Twips::place(lstSearchDataList, 480, 1800, 7215, 4740);
-    // The key at the end of each line stays out of sight: no sideways
-    // scrolling and no ellipsis.
-    lstSearchDataList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstSearchDataList->setTextElideMode(Qt::ElideNone);
-    lstSearchDataList->setUniformItemSizes(true);
+    lstSearchDataList = keyedList(this, "lstSearchDataList", 480, 1800, 7215, 4740);
     lstSearchDataList->viewport()->installEventFilter(this);
 
     cmdSearchData = button(this, "cmdSearchData", QStringLiteral("검색"), 6240, 240, 1215, 490);
