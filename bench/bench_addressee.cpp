@@ -1,11 +1,11 @@
 // Opening the addressee window and saving a new addressee with 10,000
 // addressees in the book, beside the bare query of the same rows.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_addressee
+#include "BenchSupport.h"
 #include "addressee/frmOrvane.h"
 #include "store/AddressBook.h"
 #include "store/AppPaths.h"
 #include "ui/Fonts.h"
-#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,18 +14,6 @@
 #include <cstdio>
 
 namespace {
-class Silent : public MessageBox::Answerer {
-  public:
-    MessageBox::Answer answer(QWidget*, const MessageBox::Message&) override {
-        return MessageBox::Answer::Ok;
-    }
-};
-
-double median(QList<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 void fill(int count) {
     auto connection = AddressBook::openOrCreate();
     QSqlDatabase db = connection->db();
@@ -77,8 +65,7 @@ double bareQuery() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Fonts::install();
-    Silent silent;
-    MessageBox::setAnswerer(&silent);
+    SilentAnswerer silent;
     QTemporaryDir dir;
     AppPaths::setProgramFolder(dir.path());
     const int count = 10000;

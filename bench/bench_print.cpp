@@ -1,12 +1,12 @@
 // A 500-page addressee run into the recording printer, and the print
 // window's load with 10,000 addressees, each beside a baseline measured in
 // the same run. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_print
+#include "BenchSupport.h"
 #include "print/RecordingPrinter.h"
 #include "print/frmPrintData.h"
 #include "store/AddressBook.h"
 #include "store/AppPaths.h"
 #include "ui/Fonts.h"
-#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,18 +15,6 @@
 #include <cstdio>
 
 namespace {
-class Silent : public MessageBox::Answerer {
-  public:
-    MessageBox::Answer answer(QWidget*, const MessageBox::Message&) override {
-        return MessageBox::Answer::Ok;
-    }
-};
-
-double median(QList<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 void fill(int count) {
     auto connection = AddressBook::openOrCreate();
     QSqlDatabase db = connection->db();
@@ -71,8 +59,7 @@ void reopen() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Fonts::install();
-    Silent silent;
-    MessageBox::setAnswerer(&silent);
+    SilentAnswerer silent;
     RecordingPrinter printer;
     PrinterLayer::setPrinter(&printer);
     QTemporaryDir dir;
