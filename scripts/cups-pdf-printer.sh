@@ -1,35 +1,62 @@
 #!/bin/sh
-# Starts a CUPS server with a PDF printer queue "PDF" as the default printer,
-# for the end-to-end print tests. Pages land in $HOME/PDF. Needs root.
-# Usage: cups-pdf-printer.sh start|stop
+# Gives the end-to-end print tests a CUPS server with a PDF printer queue
+# "PDF" as the default printer (its pages land in $HOME/PDF) and a queue
+# "Refusing" that takes no jobs. Needs root.
+# A server that was already running is used and left running. One started
+# here is stopped, by its pid, when the last test run using it is done.
+# Usage: cups-pdf-printer.sh start|stop KEY (KEY names the test run)
 set -e
 pidfile=/run/cups/cupsd.pid
+state=/run/orvane-cups
+key=$(echo "$2" | md5sum | cut -c1-16)
+
+running() {
+  lpstat -r 2>/dev/null | grep -q "is running"
+}
+fail() {
+  echo "CUPS could not start: $*" >&2
+  exit 1
+}
+
+mkdir -p "$state/users"
+exec 9>"$state/lock"
+flock 9
 case "$1" in
 start)
-  if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+  if ! running; then
+    [ "$(id -u)" = 0 ] || fail "cupsd must be started as root"
+    [ -x /usr/sbin/cupsd ] || fail "/usr/sbin/cupsd is not installed (package cups)"
+    [ -x /usr/lib/cups/backend/cups-pdf ] || fail "the cups-pdf backend is not installed (package printer-driver-cups-pdf)"
     mkdir -p /run/cups
-    /usr/sbin/cupsd
+    /usr/sbin/cupsd || fail "/usr/sbin/cupsd failed"
+    touch "$state/started"
     for i in $(seq 1 50); do
-      lpstat -r 2>/dev/null | grep -q "is running" && break
+      running && break
       sleep 0.2
     done
+    running || fail "the scheduler does not answer"
   fi
-  lpstat -r | grep -q "is running"
-  lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
+  lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E || fail "lpadmin cannot add the PDF queue"
   lpadmin -d PDF
   lpadmin -p PDF -o pdftops-renderer-default=pdftocairo
   cupsenable PDF
   cupsaccept PDF
+  # A queue that takes no jobs, for the tests of a refused page.
+  lpadmin -p Refusing -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
+  cupsreject Refusing
+  touch "$state/users/$key"
+  echo "CUPS is running with PDF as the default printer; pages land in $HOME/PDF"
   ;;
 stop)
-  if [ -s "$pidfile" ]; then
-    kill "$(cat "$pidfile")" 2>/dev/null || true
-  else
-    pkill -x cupsd 2>/dev/null || true
+  rm -f "$state/users/$key"
+  if [ -e "$state/started" ] && [ -z "$(ls "$state/users")" ]; then
+    [ -s "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null || true
+    rm -f "$state/started"
+    echo "CUPS stopped"
   fi
   ;;
 *)
-  echo "usage: $0 start|stop" >&2
+  echo "usage: $0 start|stop KEY" >&2
   exit 2
   ;;
 esac
