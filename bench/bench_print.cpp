@@ -78,6 +78,10 @@ int main(int argc, char** argv) {
         t.start();
         w->cmdDataPrint->click();
         run << t.nsecsElapsed() / 1e6;
+        if (printer.jobs.size() != pages) {
+            std::printf("the run printed %d pages, not %d\n", int(printer.jobs.size()), pages);
+            return 1;
+        }
         delete w;
 
         // Baseline: the recording printer taking the same lines, with the
