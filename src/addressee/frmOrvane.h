@@ -105,6 +105,9 @@ class frmOrvane : public QWidget, public SingleWindow<frmOrvane> {
     // Keys and mouse presses seen before the control that gets them; true
     // when the event is used up.
     bool previewInput(QObject* watched, QEvent* event);
+    // Escape: asks whether to drop the work in progress and, on Yes, shows
+    // the first addressee in the Browse state.
+    void cancelWork();
     bool standOnShownRecord();
     // Stores the boxes as a new row (while adding is possible) or into the
     // shown row, then shows the stored row and refreshes the grid. False
