@@ -96,3 +96,10 @@ QListWidget* Controls::keyedList(QWidget* parent, const char* name, int left, in
     Twips::place(list, left, top, width, height);
     return list;
 }
+
+QString Controls::lineKey(const QString& line) {
+    QString key = line.right(5);
+    while (key.startsWith(QLatin1Char(' ')))
+        key.remove(0, 1);
+    return key;
+}

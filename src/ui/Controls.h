@@ -28,6 +28,9 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& caption, 
 // A list whose lines end, out of sight, with the key of their row: no
 // sideways scrolling and no shortening of the lines.
 QListWidget* keyedList(QWidget* parent, const char* name, int left, int top, int width, int height);
+// The key a keyed list line ends with: its last five characters without
+// their leading blanks.
+QString lineKey(const QString& line);
 // Opens a window in the middle of the screen.
 void centre(QWidget* window);
 // The keyboard order of a window, first to last.
