@@ -58,13 +58,6 @@ QString frmSearchZipcode::ResultLine(const ZipRow& row) {
     return line + QString(90, blank) + row.seq;
 }
 
-QString frmSearchZipcode::LineKey(const QString& line) {
-    QString key = line.right(5);
-    while (key.startsWith(QLatin1Char(' ')))
-        key.remove(0, 1);
-    return key;
-}
-
 frmSearchZipcode::frmSearchZipcode(QWidget* parent) : QWidget(parent) {
     using namespace Controls;
     setObjectName(QStringLiteral("frmSearchZipcode"));
@@ -181,7 +174,7 @@ void frmSearchZipcode::lstSearchDataList_DblClick() {
     // line names no row (the message line, or a row no longer in the file).
     const std::optional<Target> target = callerBoxes();
     const QList<QListWidgetItem*> chosen = lstSearchDataList->selectedItems();
-    if (!target || chosen.isEmpty() || !run(bySeq, LineKey(chosen.first()->text())))
+    if (!target || chosen.isEmpty() || !run(bySeq, Controls::lineKey(chosen.first()->text())))
         return;
     if (!bySeq.next()) {
         bySeq.finish();

@@ -25,8 +25,6 @@ class frmSearchZipcode : public QWidget, public SingleWindow<frmSearchZipcode> {
     // key behind 90 blanks, out of sight.
     static QString ResultLine(const ZipRow& row);
     // The key a list line ends with: its last five characters without the
-    // leading blanks.
-    static QString LineKey(const QString& line);
     // An empty ri, st_bunji or ed_bunji holds a single blank.
     static bool IsPresent(const QString& value);
 

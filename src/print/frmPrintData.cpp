@@ -127,13 +127,6 @@ QString frmPrintData::ListLine(const Recordset& customer) {
     return head + QString(100, QLatin1Char(' ')) + customer.field(QStringLiteral("seq"));
 }
 
-QString frmPrintData::LineKey(const QString& line) {
-    QString key = line.right(5);
-    while (key.startsWith(QLatin1Char(' ')))
-        key.remove(0, 1);
-    return key;
-}
-
 bool frmPrintData::Form_Load() {
     QStringList fonts;
     try {
@@ -306,7 +299,8 @@ void frmPrintData::printLetters(const LetterForm& form) {
             for (int i = 0; i < entries; ++i) {
                 const QString line = lstDataPrintList->item(0)->text();
                 // An addressee deleted since the window opened is skipped.
-                if (customers && customers->findFirst(QStringLiteral("seq"), LineKey(line))) {
+                if (customers &&
+                    customers->findFirst(QStringLiteral("seq"), Controls::lineKey(line))) {
                     startPage(printer);
                     LetterForms::printSender(printer, form, sender);
                     LetterForms::printAddressee(printer, form, *customers, postscript);

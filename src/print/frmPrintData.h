@@ -77,8 +77,6 @@ class frmPrintData : public QWidget, public SingleWindow<frmPrintData> {
 
     // The list line of the cursor's current addressee, its key at the end.
     static QString ListLine(const Recordset& customer);
-    // The key at the end of a list line.
-    static QString LineKey(const QString& line);
 
   public slots:
     void cboPrinterFont_Click();

@@ -2,6 +2,7 @@
 
 #include "LookupTestSupport.h"
 #include "store/AddressBook.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -268,7 +269,7 @@ void tst_zipcode::searchByDistrict() {
     QStringList provinces;
     QStringList previous;
     for (const QString& line : lines) {
-        const QString key = frmSearchZipcode::LineKey(line);
+        const QString key = Controls::lineKey(line);
         QVERIFY2(rows.contains(key), qPrintable(line));
         keys << key;
         const QStringList row = rows[key]; // sido, gugun, dong, ri, st_bunji, zipcode
@@ -321,7 +322,7 @@ void tst_zipcode::searchByVillage() {
     QCOMPARE(lines.size(), 20);
     QStringList previous;
     for (const QString& line : lines) {
-        const QStringList row = rows.value(frmSearchZipcode::LineKey(line));
+        const QStringList row = rows.value(Controls::lineKey(line));
         QCOMPARE(row.value(3), QStringLiteral("송곡리"));
         QVERIFY2(previous <= row.mid(0, 5), qPrintable(line));
         previous = row.mid(0, 5);

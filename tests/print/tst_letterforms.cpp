@@ -2,6 +2,7 @@
 #include "print/RecordingPrinter.h"
 #include "print/frmPrintData.h"
 #include "store/AddressBook.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 
 #include <QtTest>
@@ -312,7 +313,7 @@ class LetterFormTest : public QObject {
         QCOMPARE(answers->messages[0].title, QString("경고"));
         QVERIFY(answers->lastText().startsWith("인쇄하지 못했습니다."));
         QCOMPARE(w->lstDataPrintList->count(), 2);
-        QCOMPARE(frmPrintData::LineKey(w->lstDataPrintList->item(0)->text()), QString("2"));
+        QCOMPARE(Controls::lineKey(w->lstDataPrintList->item(0)->text()), QString("2"));
         QCOMPARE(w->txtPostScript->text(), QString("추신"));
         // Once the printer takes jobs again the rest print.
         QTest::mouseClick(w->cmdDataPrint, Qt::LeftButton);

@@ -2,6 +2,7 @@
 #include "print/RecordingPrinter.h"
 #include "print/frmPrintData.h"
 #include "store/AddressBook.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 
 #include <QtTest>
@@ -75,7 +76,7 @@ class PrintWindowTest : public QObject {
         QCOMPARE(w->lstDataAllList->item(0)->text(), QString(12, ' ') + "학교 과" + blanks + "7");
         QCOMPARE(w->lstDataAllList->item(1)->text(), "가  " + QString(" ") + blanks + "12");
         QCOMPARE(w->lstDataAllList->item(2)->text(), "나  회사 부" + blanks + "3");
-        QCOMPARE(frmPrintData::LineKey(w->lstDataAllList->item(0)->text()), QString("7"));
+        QCOMPARE(Controls::lineKey(w->lstDataAllList->item(0)->text()), QString("7"));
         QVERIFY(w->optLetterTypeQA3801->isChecked());
         QCOMPARE(w->cboPrinterFont->count(), 4);
         QCOMPARE(w->cboPrinterFont->currentText(), QString("@굴림"));
