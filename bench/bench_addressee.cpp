@@ -1,105 +1,98 @@
-// Opening the addressee window and saving a new addressee with 10,000
-// addressees in the book, beside the bare query of the same rows.
-// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_addressee
+// The addressee window with 10,000 or 100,000 addressees in the book, beside
+// the bare query of the same rows measured in the same run: opening until the
+// grid shows, a save, a delete, the duplicate-name check, a search, the print
+// window's load, and the peak memory of the whole run.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_addressee [addressees]
 #include "BenchSupport.h"
-#include "addressee/frmOrvane.h"
-#include "store/AddressBook.h"
+#include "addressee/AddresseeWindow.h"
+#include "lookup/AddresseeSearchDialog.h"
+#include "pages/RecordingPrinter.h"
+#include "print/PrintWindow.h"
 #include "store/AppPaths.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
-
-namespace {
-void fill(int count) {
-    auto connection = AddressBook::openOrCreate();
-    QSqlDatabase db = connection->db();
-    db.transaction();
-    QSqlQuery q(db);
-    q.prepare("insert into customer values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    const QStringList family = {"김", "이", "박", "최", "정", "강", "조", "윤", "장", "임"};
-    for (int i = 1; i <= count; ++i) {
-        const QStringList values = {QString::number(i),
-                                    family[i % 10] + QString::number(i * 7919 % count),
-                                    QString("user%1@example.kr").arg(i),
-                                    "010-1234-5678",
-                                    i % 2 ? "1" : "2",
-                                    QString("회사%1").arg(i % 97),
-                                    "총무부",
-                                    "과장",
-                                    "02-123-4567",
-                                    "02-765-4321",
-                                    "123",
-                                    "02-111-2222",
-                                    "135-806",
-                                    "서울 강남구  개포1동",
-                                    "123-45",
-                                    "메모"};
-        for (const QString& v : values)
-            q.addBindValue(v);
-        q.exec();
-    }
-    db.commit();
-}
-
-double bareQuery() {
-    auto connection = AddressBook::open();
-    QElapsedTimer t;
-    t.start();
-    QSqlQuery q(connection->db());
-    q.setForwardOnly(true);
-    q.exec(AddressBook::CustomerOrder);
-    int rows = 0;
-    while (q.next()) {
-        for (int c = 0; c < 16; ++c)
-            q.value(c).toString();
-        ++rows;
-    }
-    return t.nsecsElapsed() / 1e6;
-}
-} // namespace
+#include <cstdlib>
+#include <sys/resource.h>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Fonts::install();
     SilentAnswerer silent;
+    RecordingPrinter printer;
+    PrinterLayer::setPrinter(&printer);
     QTemporaryDir dir;
     AppPaths::setProgramFolder(dir.path());
-    const int count = 10000;
-    fill(count);
+    const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
+    fillAddressees(count,
+                   [count](int i) { return families[i % 10] + QString::number(i * 7919 % count); });
 
-    QList<double> bare, empty, open, save;
-    for (int run = 0; run < 5; ++run) {
+    QList<double> bare, open, remove, save, check, search, print;
+    const int runs = 5;
+    for (int run = 0; run < runs; ++run) {
         bare << bareQuery();
-        QElapsedTimer t;
-        t.start();
-        { frmOrvane window; } // fixed start-up cost: the window without data
-        empty << t.nsecsElapsed() / 1e6;
-        t.restart();
-        frmOrvane* w = frmOrvane::open();
-        open << t.nsecsElapsed() / 1e6;
-        w->cmdCustomerAdd->click();
+        AddresseeWindow* w = nullptr;
+        open << ms([&] {
+            w = AddresseeWindow::open();
+            QApplication::processEvents();
+        });
+        // A delete first: with 100,000 addressees every number is held
+        // until one is freed.
+        remove << ms([&] { w->cmdCustomerDeleteClick(); });
+        w->cmdCustomerAddClick();
         w->txtCustomerName->setText("벤치");
-        t.restart();
-        w->cmdCustomerAdd->click();
-        save << t.nsecsElapsed() / 1e6;
-
+        save << ms([&] { w->cmdCustomerAddClick(); });
+        w->txtCustomerName->setText(families[3] + "7");
+        check << ms([&] { w->checkDuplicateName(); });
+        AddresseeSearchDialog* d = AddresseeSearchDialog::open();
+        d->txtFindSearchData->setText(families[3] + "7");
+        search << ms([&] { d->cmdSearchDataClick(); });
+        print << ms([&] {
+            PrintWindow::open();
+            QApplication::processEvents();
+        });
+        delete PrintWindow::instance();
+        delete d;
         delete w;
-        Module1::CustomerCursor.reset();
-        Module1::AddressBookDb.reset();
+        AppState::CustomerCursor.reset();
+        AppState::AddressBookDb.reset();
     }
-    std::printf("addressees: %d (medians of 5 runs)\n", count);
-    std::printf("bare query \"%s\": %.1f ms\n", qPrintable(AddressBook::CustomerOrder),
-                median(bare));
-    std::printf("window without data (fixed start-up cost): %.1f ms\n", median(empty));
-    std::printf("window opening until the grid is filled: %.1f ms (goal: within 3 x %.1f + %.1f = "
-                "%.1f ms)\n",
-                median(open), median(bare), median(empty), 3 * median(bare) + median(empty));
-    std::printf(
-        "save of a new addressee (requery and grid included): %.1f ms (goal: under 100 ms)\n",
-        median(save));
+    // A new row's number checked in the write that stores it, beside the same
+    // insert without the check, as rows were stored before.
+    QList<double> checked, unchecked;
+    for (int run = 0; run < 4 * runs; ++run) {
+        for (const bool check : {run % 2 == 0, run % 2 != 0}) {
+            Recordset cursor(AddressBook::open(), QStringLiteral("customer"));
+            if (check)
+                cursor.numberNewRows(QStringLiteral("seq"));
+            cursor.addNew();
+            cursor.setField(QStringLiteral("seq"), QString::number(2 * count + 2 * run + check));
+            (check ? checked : unchecked) << ms([&] { cursor.update(); });
+        }
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+
+    const double q = median(bare);
+    const double change = count > 10000 ? 50 : 20;
+    std::printf("addressees: %d (medians of %d runs)\n", count, runs);
+    std::printf("bare query \"%s\": %.1f ms\n", qPrintable(AddressBook::CustomerOrder), q);
+    std::printf("window opening until the grid shows: %.1f ms, %.2f x the bare query (goal: "
+                "within 1.5 x)\n",
+                median(open), median(open) / q);
+    std::printf("save of a new addressee: %.1f ms (goal: under %.0f ms)\n", median(save), change);
+    std::printf("store of a new row with its number check: %.2f ms (goal: within 10%% of %.2f "
+                "ms, the same store without the check)\n",
+                median(checked), median(unchecked));
+    std::printf("delete of the shown addressee: %.1f ms (goal: under %.0f ms)\n", median(remove),
+                change);
+    std::printf("duplicate-name check: %.1f ms\n", median(check));
+    std::printf("addressee search, whole name: %.1f ms\n", median(search));
+    std::printf("print window load: %.1f ms, %.2f x the bare query\n", median(print),
+                median(print) / q);
+    std::printf("peak memory: %.0f MB%s\n", usage.ru_maxrss / 1024.0,
+                count > 10000 ? " (goal: under 150 MB)" : "");
     return 0;
 }

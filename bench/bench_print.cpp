@@ -1,9 +1,11 @@
-// A 500-page addressee run into the recording printer, and the print
-// window's load with 10,000 addressees, each beside a baseline measured in
-// the same run. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_print
+// A 500-page addressee run into the recording printer, the preview of a
+// 100-page run, and the print window's load with 10,000 addressees, each
+// beside a baseline measured in the same run.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_print
 #include "BenchSupport.h"
-#include "print/RecordingPrinter.h"
-#include "print/frmPrintData.h"
+#include "pages/RecordingPrinter.h"
+#include "print/PreviewWindow.h"
+#include "print/PrintWindow.h"
 #include "store/AddressBook.h"
 #include "store/AppPaths.h"
 #include "ui/Fonts.h"
@@ -16,42 +18,17 @@
 
 namespace {
 void fill(int count) {
-    auto connection = AddressBook::openOrCreate();
-    QSqlDatabase db = connection->db();
-    db.transaction();
-    QSqlQuery q(db);
-    q.exec("delete from customer");
+    fillAddressees(count, [count](int i) { return QString("이름%1").arg(i * 7919 % count); });
+    auto connection = AddressBook::open();
+    QSqlQuery q(connection->db());
     q.exec("delete from personal");
     q.exec("insert into personal values ('홍길동','오르반상사','총무부','과장','me@orvane.kr',"
            "'02-111','02-222','010-1234-5678','135-806','서울 강남구  개포1동','1-2')");
-    q.prepare("insert into customer values (?,?,'','010',?,'한국상사','영업부','부장','','','','',"
-              "'100-011','서울 중구  갑동','1-2','')");
-    for (int i = 1; i <= count; ++i) {
-        q.addBindValue(QString::number(i));
-        q.addBindValue(QString("이름%1").arg(i * 7919 % count));
-        q.addBindValue(i % 2 ? "1" : "2");
-        q.exec();
-    }
-    db.commit();
-}
-
-double bareQuery() {
-    auto connection = AddressBook::open();
-    QElapsedTimer t;
-    t.start();
-    QSqlQuery q(connection->db());
-    q.setForwardOnly(true);
-    q.exec(AddressBook::CustomerOrder);
-    while (q.next()) {
-        for (int c = 0; c < 16; ++c)
-            q.value(c).toString();
-    }
-    return t.nsecsElapsed() / 1e6;
 }
 
 void reopen() {
-    Module1::CustomerCursor.reset();
-    Module1::AddressBookDb.reset();
+    AppState::CustomerCursor.reset();
+    AppState::AddressBookDb.reset();
     AddressBook::startUp();
 }
 } // namespace
@@ -71,7 +48,7 @@ int main(int argc, char** argv) {
     reopen();
     QList<double> run, baseline;
     for (int round = 0; round < 5; ++round) {
-        frmPrintData* w = frmPrintData::open();
+        PrintWindow* w = PrintWindow::open();
         w->cmdAllDataSelect->click();
         printer.jobs.clear();
         QElapsedTimer t;
@@ -87,7 +64,7 @@ int main(int argc, char** argv) {
         // Baseline: the recording printer taking the same lines, with the
         // addressee looked up, and nothing else.
         printer.jobs.clear();
-        Recordset& cursor = *Module1::CustomerCursor;
+        Recordset& cursor = *AppState::CustomerCursor;
         t.restart();
         for (int i = 1; i <= pages; ++i) {
             cursor.findFirst("seq", QString::number(i));
@@ -104,6 +81,40 @@ int main(int argc, char** argv) {
     std::printf("the program's own work per page: %.3f ms (goal: under 2 ms)\n",
                 (median(run) - median(baseline)) / pages);
 
+    // The preview of a 100-page run: until its first page shows, and every
+    // page drawn, beside the same run printed into the recording printer.
+    const int previewed = 100;
+    fill(previewed);
+    reopen();
+    QList<double> firstPage, allPages, recorded;
+    for (int round = 0; round < 5; ++round) {
+        PrintWindow* w = PrintWindow::open();
+        w->cmdAllDataSelect->click();
+        QElapsedTimer t;
+        t.start();
+        w->cmdPrintPreview->click();
+        auto* preview = w->findChild<PreviewWindow*>();
+        firstPage << t.nsecsElapsed() / 1e6;
+        for (int page = 1; page < previewed; ++page)
+            preview->renderPage(page);
+        allPages << t.nsecsElapsed() / 1e6;
+        delete preview;
+        printer.jobs.clear();
+        t.restart();
+        w->cmdDataPrint->click();
+        recorded << t.nsecsElapsed() / 1e6;
+        if (printer.jobs.size() != previewed) {
+            std::printf("the run printed %d pages, not %d\n", int(printer.jobs.size()), previewed);
+            return 1;
+        }
+        delete w;
+    }
+    std::printf("preview of %d pages: first page shown after %.1f ms (goal: under 100 ms)\n",
+                previewed, median(firstPage));
+    std::printf("preview, every page drawn: %.1f ms; the same run into the recording printer: "
+                "%.1f ms (%.2f x; goal: within 3 x)\n",
+                median(allPages), median(recorded), median(allPages) / median(recorded));
+
     // The window's load with 10,000 addressees.
     const int addressees = 10000;
     fill(addressees);
@@ -113,7 +124,7 @@ int main(int argc, char** argv) {
         bare << bareQuery();
         QElapsedTimer t;
         t.start();
-        frmPrintData* w = frmPrintData::open();
+        PrintWindow* w = PrintWindow::open();
         load << t.nsecsElapsed() / 1e6;
         delete w;
     }

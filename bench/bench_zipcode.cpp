@@ -4,7 +4,7 @@
 //
 // Usage: bench_zipcode [runs]   (uses the zipcode.mdb the build made)
 
-#include "lookup/frmSearchZipcode.h"
+#include "lookup/ZipCodeDialog.h"
 #include "store/AppPaths.h"
 #include "store/Recordset.h"
 #include "ui/Fonts.h"
@@ -56,7 +56,7 @@ int bareQuery(QSqlQuery& query, const QString& text) {
     return rows;
 }
 
-frmSearchZipcode::ZipRow rowOf(const Recordset& cursor) {
+ZipRow rowOf(const Recordset& cursor) {
     return {cursor.field("seq"),      cursor.field("zipcode"), cursor.field("sido"),
             cursor.field("gugun"),    cursor.field("dong"),    cursor.field("ri"),
             cursor.field("st_bunji"), cursor.field("ed_bunji")};
@@ -71,7 +71,7 @@ int walk(Recordset& cursor, QListWidget& list, const QString& text) {
         cursor.moveFirst();
         while (!cursor.eof()) {
             if (cursor.field(column) == text)
-                lines << frmSearchZipcode::ResultLine(rowOf(cursor));
+                lines << rowOf(cursor).listLine();
             cursor.moveNext();
         }
         if (!lines.isEmpty())
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     AppPaths::setProgramFolder(QStringLiteral(PROGRAM_DIR));
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
 
-    frmSearchZipcode* dialog = frmSearchZipcode::open();
+    ZipCodeDialog* dialog = ZipCodeDialog::open();
     if (!dialog)
         return 1;
     QApplication::processEvents();
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     for (const Case& c :
          {Case{QStringLiteral("송정동"), "dong"}, Case{QStringLiteral("송곡리"), "ri"}}) {
         dialog->txtSearchData->setText(c.text);
-        const Timing handler = measure(runs, [&] { dialog->cmdSearchData_Click(); });
+        const Timing handler = measure(runs, [&] { dialog->cmdSearchDataClick(); });
         const int lines = dialog->lstSearchDataList->count();
 
         QSqlQuery query(db->db());

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Gives the end-to-end print tests a CUPS server with a PDF printer queue
-# "PDF" as the default printer (its pages land in $HOME/PDF) and a queue
-# "Refusing" that takes no jobs. Needs root.
+# "PDF" as the default printer (its pages land in $HOME/PDF), a queue
+# "Margins12" into the same folder whose driver keeps 12 points of every A4
+# sheet's edge unprinted, and a queue "Refusing" that takes no jobs. Needs
+# root.
 # A server that was already running is used and left running. One started
 # here is stopped, by its pid, when the last test run using it is done.
 # Usage: cups-pdf-printer.sh start|stop KEY (KEY names the test run)
@@ -41,6 +43,15 @@ start)
   lpadmin -p PDF -o pdftops-renderer-default=pdftocairo
   cupsenable PDF
   cupsaccept PDF
+  # The same driver with a printable area 12 points inside the A4 sheet.
+  ppd=$state/Margins12.ppd
+  sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "12 12 583 830"|' \
+    /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >"$ppd"
+  grep -q '^\*ImageableArea A4/A4: "12 12 583 830"' "$ppd" || fail "cannot make the Margins12 driver"
+  lpadmin -p Margins12 -v cups-pdf:/ -P "$ppd" -E || fail "lpadmin cannot add the Margins12 queue"
+  lpadmin -p Margins12 -o pdftops-renderer-default=pdftocairo
+  cupsenable Margins12
+  cupsaccept Margins12
   # A queue that takes no jobs, for the tests of a refused page.
   lpadmin -p Refusing -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
   cupsreject Refusing

@@ -3,12 +3,17 @@
 #include "store/AddressBook.h"
 #include "store/AppPaths.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QInputMethodEvent>
+#include <QInputMethodQueryEvent>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTest>
 #include <QWidget>
 
 ScriptedAnswerer::ScriptedAnswerer() {
@@ -32,15 +37,14 @@ MessageBox::Answer ScriptedAnswerer::answer(QWidget*, const MessageBox::Message&
 
 TempProgramFolder::TempProgramFolder() {
     AppPaths::setProgramFolder(dir.path());
-    Module1::CustomerCursor.reset();
-    Module1::AddressBookDb.reset();
-    Module1::LastSeq = QStringLiteral("0");
-    Module1::ZipSearchCaller.clear();
+    AppState::CustomerCursor.reset();
+    AppState::AddressBookDb.reset();
+    AppState::LastSeq = QStringLiteral("0");
 }
 
 TempProgramFolder::~TempProgramFolder() {
-    Module1::CustomerCursor.reset();
-    Module1::AddressBookDb.reset();
+    AppState::CustomerCursor.reset();
+    AppState::AddressBookDb.reset();
     AppPaths::setProgramFolder(QString());
 }
 
@@ -49,6 +53,16 @@ void TestSupport::type(QWidget* widget, const QString& text) {
     QInputMethodEvent event;
     event.setCommitString(text);
     QApplication::sendEvent(widget, &event);
+}
+
+bool TestSupport::takesComposition(QWidget* widget) {
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(widget, &query);
+    return query.value(Qt::ImEnabled).toBool();
+}
+
+QString TestSupport::accessibleName(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
 QString TestSupport::builtZipcodeDb() {
@@ -101,4 +115,52 @@ void TestSupport::setSender(const QHash<QString, QString>& fields) {
         QSqlQuery(connection->db()).exec("delete from personal");
     }
     addRow("personal", fields);
+}
+
+QByteArray TestSupport::digest(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+void TestSupport::click(QAbstractButton* button) {
+    QVERIFY2(button->isEnabled(), qPrintable(button->objectName() + " is disabled"));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString AddresseeWindowFixture::buttons() const {
+    QString states;
+    for (const QPushButton* b :
+         {w->cmdCustomerAdd, w->cmdCustomerUpdate, w->cmdCustomerDelete, w->cmdCustomerPrint,
+          w->cmdCustomerSearchData, w->cmdSearchZipcode})
+        states += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return states + ' ' + w->cmdCustomerAdd->text() + ' ' + w->cmdCustomerUpdate->text();
+}
+
+void AddresseeWindowFixture::doubleClickGridRowWithSeq(const QString& seq) {
+    const QAbstractItemModel* rows = w->grdDataList->model();
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        const QModelIndex cell = rows->index(r, 1);
+        if (cell.data().toString() == seq) {
+            w->grdDataList->scrollTo(cell);
+            const QPoint at = w->grdDataList->visualRect(cell).center();
+            QTest::mouseClick(w->grdDataList->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(w->grdDataList->viewport(), Qt::LeftButton, {}, at);
+            return;
+        }
+    }
+    QFAIL(qPrintable("no grid row with seq " + seq));
+}
+
+void AddresseeWindowFixture::add(const QString& seq, const QString& name, const QString& company,
+                                 const QString& department) {
+    TestSupport::addCustomer(
+        {{"seq", seq}, {"name", name}, {"company", company}, {"department", department}});
+}
+
+void PrintWindowFixture::openWindow() {
+    AddressBook::startUp();
+    w = PrintWindow::open();
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "addressee/AddresseeWindow.h"
+#include "pages/RecordingPrinter.h"
+#include "print/PrintWindow.h"
 #include "ui/MessageBox.h"
 
 #include <QHash>
@@ -7,6 +10,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class QAbstractButton;
 class QWidget;
 
 // Answers message boxes in tests: records every message and replies from a
@@ -39,6 +43,10 @@ namespace TestSupport {
 // Types text into a widget the way an input method commits it, so Hangul
 // and any other text arrive as typed.
 void type(QWidget* widget, const QString& text);
+// Whether the input method may compose text (Hangul) in the widget.
+bool takesComposition(QWidget* widget);
+// What a screen reader announces a control by.
+QString accessibleName(QWidget* widget);
 // The shipped zipcode.mdb, built beside the program.
 QString builtZipcodeDb();
 // Adds an addressee to the address book of the program folder; columns not
@@ -48,4 +56,70 @@ void addCustomer(const QHash<QString, QString>& fields);
 void setSender(const QHash<QString, QString>& fields);
 // Runs a statement on a database file through a connection of its own.
 QList<QStringList> query(const QString& dbFile, const QString& sql);
+// A fingerprint of a file's bytes, to show it was left untouched.
+QByteArray digest(const QString& path);
+// Clicks a button, failing the test when it is disabled.
+void click(QAbstractButton* button);
 } // namespace TestSupport
+
+// The set-up that tests share, run by their init() and cleanup(): messages
+// answered and a fresh program folder for each test.
+class TestFixture {
+  protected:
+    void setUpTest() {
+        answers = new ScriptedAnswerer;
+        folder = new TempProgramFolder;
+    }
+    void tearDownTest() {
+        delete folder;
+        delete answers;
+    }
+    ScriptedAnswerer* answers = nullptr;
+    TempProgramFolder* folder = nullptr;
+};
+
+// The same, and the window under test deleted after each test.
+template <class Window> class WindowFixture : public TestFixture {
+  protected:
+    void setUpTest() {
+        TestFixture::setUpTest();
+        w = nullptr;
+    }
+    void tearDownTest() {
+        delete w;
+        w = nullptr;
+        TestFixture::tearDownTest();
+    }
+    Window* w = nullptr;
+};
+
+// Tests of the addressee window and of what reaches it.
+class AddresseeWindowFixture : public WindowFixture<AddresseeWindow> {
+  protected:
+    // Enabled state of add, update, delete, print, search, zip code, and the
+    // captions of add and update, e.g. "100110 입력 수정".
+    QString buttons() const;
+    // Double-clicks the grid row of the addressee with the seq, as the user does.
+    void doubleClickGridRowWithSeq(const QString& seq);
+    // Adds an addressee to the book on file.
+    static void add(const QString& seq, const QString& name, const QString& company = QString(),
+                    const QString& department = QString());
+};
+
+// Tests of the print window: a recording printer stands in for the real one.
+class PrintWindowFixture : public WindowFixture<PrintWindow> {
+  protected:
+    void setUpTest() {
+        WindowFixture::setUpTest();
+        printer = new RecordingPrinter;
+        PrinterLayer::setPrinter(printer);
+    }
+    void tearDownTest() {
+        WindowFixture::tearDownTest();
+        PrinterLayer::setPrinter(nullptr);
+        delete printer;
+    }
+    // Opens the address book and the print window.
+    void openWindow();
+    RecordingPrinter* printer = nullptr;
+};

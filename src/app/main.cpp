@@ -1,5 +1,11 @@
-#include "addressee/frmOrvaneitMain.h"
+#include "addressee/StartWindow.h"
+#include "store/AppPaths.h"
+#include "store/BookLock.h"
 #include "ui/Fonts.h"
+#include "ui/InputMethod.h"
+#include "ui/MessageBox.h"
+#include "ui/QtTranslation.h"
+#include "ui/RunningCopy.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -14,8 +20,26 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Desktops tie the windows to the menu entry orvaneit.desktop by this name.
+    QApplication::setDesktopFileName(QStringLiteral("orvaneit"));
     Fonts::install();
-    frmOrvaneitMain start;
+    QtTranslation::install();
+    InputMethod::install();
+    // One copy per address book: a second start brings the first to the front.
+    const QString book = AppPaths::addressBookPath();
+    BookLock lock(book);
+    if (lock.take() == BookLock::State::HeldElsewhere) {
+        if (RunningCopy::bringToFront(book))
+            return 0;
+        MessageBox::show(nullptr,
+                         QStringLiteral("%1 파일을 다른 프로그램이 쓰고 있습니다.\n"
+                                        "잠시 후에 다시 시작하십시오")
+                             .arg(book),
+                         MessageBox::Icon::Exclamation);
+        return 1;
+    }
+    RunningCopy::listen(book, &app);
+    StartWindow start;
     start.show();
     return app.exec();
 }

@@ -2,12 +2,18 @@
 
 #include "AppPaths.h"
 #include "StoreError.h"
+#include "TextRules.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <vector>
 
 namespace {
 // The remark is a text column: a numeric-looking note such as "007" must
@@ -24,13 +30,30 @@ const QString createPersonal =
                    "zipcode text(7), address1 text(50), address2 text(50))");
 const QStringList tables = {QStringLiteral("customer"), QStringLiteral("personal")};
 
+// The columns a statement above creates, in order.
+QStringList columnsOf(const QString& createStatement) {
+    static const QRegularExpression column(QStringLiteral("[(,]\\s*(\\w+) "));
+    QStringList names;
+    for (const auto& match : column.globalMatch(createStatement))
+        names << match.captured(1);
+    return names;
+}
+
+// The book is made under a temporary name beside it, readable and writable
+// by its owner only, and put in place once both tables exist: a start cut
+// short leaves no half-made book behind.
 void create(const QString& path) {
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open())
+        throw StoreError(QStringLiteral("%1 파일을 만들 수 없습니다.\n%2")
+                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+    file.close();
     const QString name = QStringLiteral("orvane-create");
     bool ok = false;
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
+        db.setDatabaseName(file.fileName());
         if (db.open()) {
             QSqlQuery q(db);
             ok =
@@ -43,51 +66,85 @@ void create(const QString& path) {
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    if (!ok) {
-        QFile::remove(path);
-        throw StoreError(QStringLiteral("orvaneit.mdb 파일을 만들 수 없습니다.\n%1").arg(error));
-    }
+    // A book another program made meanwhile is kept, not replaced.
+    if (ok && file.rename(path))
+        file.setAutoRemove(false);
+    else if (ok && !QFileInfo::exists(path))
+        error = file.errorString();
+    if (!QFileInfo::exists(path))
+        throw StoreError(QStringLiteral("%1 파일을 만들 수 없습니다.\n%2")
+                             .arg(QDir::toNativeSeparators(path), error));
 }
 } // namespace
 
 std::shared_ptr<Connection> AddressBook::openOrCreate() {
-    const QString path = AppPaths::addressBookPath();
+    return openOrCreate(AppPaths::addressBookPath());
+}
+
+std::shared_ptr<Connection> AddressBook::openOrCreate(const QString& path) {
     if (!QFileInfo::exists(path))
         create(path);
-    return open();
+    return open(path);
 }
 
 std::shared_ptr<Connection> AddressBook::open() {
-    return Connection::open(AppPaths::addressBookPath(), tables);
+    return open(AppPaths::addressBookPath());
+}
+
+std::shared_ptr<Connection> AddressBook::open(const QString& path) {
+    auto connection = Connection::open(path, tables);
+    connection->requireColumns(tables[0], columnsOf(createCustomer));
+    connection->requireColumns(tables[1], columnsOf(createPersonal));
+    return connection;
+}
+
+QString AddressBook::lastSeqOf(const Connection& book) {
+    QSqlQuery q(book.db());
+    if (!q.exec(QStringLiteral("select seq from customer order by rowid desc limit 1")))
+        throw StoreError(QStringLiteral("주소록을 읽지 못했습니다.\n") + q.lastError().text());
+    return QString::number(q.next() ? TextRules::leadingNumber(q.value(0).toString()) : 0);
 }
 
 namespace {
 // The shared connection must be let go while the application, and with it
 // the database driver, still exists.
 void releaseSharedState() {
-    Module1::CustomerCursor.reset();
-    Module1::AddressBookDb.reset();
+    AppState::CustomerCursor.reset();
+    AppState::AddressBookDb.reset();
 }
 } // namespace
 
 void AddressBook::startUp() {
-    using namespace Module1;
+    using namespace AppState;
     static const bool cleanupRegistered = (qAddPostRoutine(releaseSharedState), true);
     Q_UNUSED(cleanupRegistered);
     AddressBookDb = openOrCreate();
-    Recordset natural(AddressBookDb, QStringLiteral("customer"));
-    if (natural.recordCount() > 0) {
-        natural.moveLast();
-        // Leading digits only, as a number.
-        const QString seq = natural.field(QStringLiteral("seq")).trimmed();
-        qsizetype digits = 0;
-        while (digits < seq.size() && seq[digits].isDigit())
-            ++digits;
-        LastSeq = QString::number(seq.left(digits).toLongLong());
-    }
+    LastSeq = lastSeqOf(*AddressBookDb);
     CustomerCursor = std::make_unique<Recordset>(AddressBookDb, CustomerOrder);
+    CustomerCursor->numberNewRows(QStringLiteral("seq"));
 }
 
 QString AddressBook::nextSeq() {
-    return QString::number(Module1::LastSeq.toLongLong() + 1);
+    constexpr qint64 highest = 99999;
+    const qint64 next = AppState::LastSeq.toLongLong() + 1;
+    const Recordset& cursor = *AppState::CustomerCursor;
+    if (next <= highest && cursor.find(QStringLiteral("seq"), QString::number(next)) < 0)
+        return QString::number(next);
+    // The next free number after the last one, else the smallest free one.
+    const int seq = cursor.columnIndex(QStringLiteral("seq"));
+    std::vector<bool> held(highest + 1, false);
+    held[0] = true;
+    for (int row = 0; row < cursor.recordCount(); ++row) {
+        const qint64 number = TextRules::leadingNumber(cursor.value(row, seq));
+        if (number > 0 && number <= highest)
+            held[number] = true;
+    }
+    auto free = std::find(held.begin() + qMin(next, highest + 1), held.end(), false);
+    if (free == held.end())
+        free = std::find(held.begin(), held.end(), false);
+    if (free == held.end())
+        throw StoreError(QStringLiteral("주소록에 더 이상 번호를 매길 수 없습니다.\n"
+                                        "데이타마다 붙는 번호(1부터 99999까지)를 모두 썼습니다.\n"
+                                        "더 필요 없는 데이타를 삭제하신 후 다시 입력하십시요."));
+    return QString::number(free - held.begin());
 }

@@ -2,10 +2,35 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
+const QString addressBookName = QStringLiteral("orvaneit.mdb");
+const QString zipcodeName = QStringLiteral("zipcode.mdb");
+
 QString& overrideFolder() {
     static QString folder;
+    return folder;
+}
+
+// Where an installed program's read-only data lies, relative to its bin/.
+QString installedDataFolder() {
+    return QDir::cleanPath(AppPaths::programFolder() + QStringLiteral("/../share/orvaneit"));
+}
+
+bool isInstalled() {
+    return !QDir(AppPaths::programFolder()).exists(zipcodeName) &&
+           QDir(installedDataFolder()).exists(zipcodeName);
+}
+
+QString userDataFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/orvaneit");
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(QFileInfo(folder).path());
+        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     return folder;
 }
 } // namespace
@@ -21,9 +46,13 @@ void AppPaths::setProgramFolder(const QString& folder) {
 }
 
 QString AppPaths::addressBookPath() {
-    return QDir(programFolder()).filePath("orvaneit.mdb");
+    const QDir program(programFolder());
+    if (program.exists(addressBookName) ||
+        (!isInstalled() && QFileInfo(program.path()).isWritable()))
+        return program.filePath(addressBookName);
+    return QDir(userDataFolder()).filePath(addressBookName);
 }
 
 QString AppPaths::zipcodePath() {
-    return QDir(programFolder()).filePath("zipcode.mdb");
+    return QDir(isInstalled() ? installedDataFolder() : programFolder()).filePath(zipcodeName);
 }

@@ -2,11 +2,12 @@
 
 #include "StoreError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
+#include <unistd.h>
 
 namespace {
 bool hasSqliteHeader(const QString& path) {
@@ -18,6 +19,40 @@ bool hasSqliteHeader(const QString& path) {
 
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
+}
+
+QString notOurs(const QString& path) {
+    return QStringLiteral("%1 파일을 열 수 없습니다.\n이 프로그램의 데이타 파일이 아니거나 "
+                          "손상되었습니다")
+        .arg(fileName(path));
+}
+
+// "rw------- (소유자 root)": the mode as a file listing shows it, and the owner.
+QString permissionText(const QString& path) {
+    const QFileInfo info(path);
+    const QFileDevice::Permissions p = info.permissions();
+    const QFileDevice::Permission bits[] = {
+        QFileDevice::ReadOwner, QFileDevice::WriteOwner, QFileDevice::ExeOwner,
+        QFileDevice::ReadGroup, QFileDevice::WriteGroup, QFileDevice::ExeGroup,
+        QFileDevice::ReadOther, QFileDevice::WriteOther, QFileDevice::ExeOther};
+    QString text;
+    for (int i = 0; i < 9; ++i)
+        text += (p & bits[i]) ? QLatin1Char("rwx"[i % 3]) : QLatin1Char('-');
+    return QStringLiteral("%1 (소유자 %2)").arg(text, info.owner());
+}
+
+// The user must be able to read the file and, to change it, write both the
+// file and its folder (where the database keeps its journal while saving).
+void checkPermission(const QString& path, bool readOnly) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const auto refuse = [](const QString& what, const QString& target) {
+        throw StoreError(QStringLiteral("%1 %2 권한이 없습니다.\n권한: %3")
+                             .arg(QDir::toNativeSeparators(target), what, permissionText(target)));
+    };
+    if (::access(QFile::encodeName(path).constData(), readOnly ? R_OK : R_OK | W_OK) != 0)
+        refuse(readOnly ? QStringLiteral("파일을 읽을") : QStringLiteral("파일을 읽고 쓸"), path);
+    if (!readOnly && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        refuse(QStringLiteral("폴더에 쓸"), folder);
 }
 } // namespace
 
@@ -40,13 +75,17 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QStringL
                                              bool readOnly) {
     // Never let the driver create or rewrite a file that is not ours: an
     // empty file or a file of another program is reported, not adopted.
-    if (!QFileInfo::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
         throw StoreError(QStringLiteral("%1 파일이 없습니다").arg(fileName(path)));
+    checkPermission(path, readOnly);
+    if (info.size() == 0)
+        throw StoreError(QStringLiteral("%1 파일이 비어 있습니다 (0 바이트).\n"
+                                        "처음 시작이 중간에 끊겨 남은 파일로 보입니다. 이 파일을 "
+                                        "지우면 다음 시작 때 새로 만들어집니다")
+                             .arg(fileName(path)));
     if (!hasSqliteHeader(path))
-        throw StoreError(
-            QStringLiteral(
-                "%1 파일을 열 수 없습니다.\n이 프로그램의 데이타 파일이 아니거나 손상되었습니다")
-                .arg(fileName(path)));
+        throw StoreError(notOurs(path));
 
     static std::atomic<int> counter{0};
     const QString connectionName = QStringLiteral("orvane-%1").arg(++counter);
@@ -58,14 +97,53 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QStringL
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     database.setConnectOptions(options);
     if (!database.open())
-        throw StoreError(QStringLiteral("%1 파일을 열 수 없습니다.\n%2")
-                             .arg(fileName(path), database.lastError().text()));
-    const QStringList present = database.tables();
-    for (const QString& table : tables) {
-        if (!present.contains(table, Qt::CaseInsensitive))
-            throw StoreError(QStringLiteral("%1 파일을 열 수 없습니다.\n이 프로그램의 데이타 "
-                                            "파일이 아니거나 손상되었습니다")
-                                 .arg(fileName(path)));
-    }
+        throw StoreError(connection->describe(database.lastError()));
+    for (const QString& table : tables)
+        connection->requireColumns(table, {});
     return connection;
+}
+
+void Connection::requireColumns(const QString& table, const QStringList& columns) const {
+    QSqlQuery info(db());
+    info.setForwardOnly(true);
+    if (!info.exec(QStringLiteral("pragma table_info(%1)").arg(table)))
+        throw StoreError(describe(info.lastError()));
+    QStringList present;
+    while (info.next())
+        present << info.value(1).toString();
+    if (info.lastError().isValid())
+        throw StoreError(describe(info.lastError()));
+    if (present.isEmpty())
+        throw StoreError(notOurs(filePath));
+    for (const QString& column : columns) {
+        if (!present.contains(column, Qt::CaseInsensitive))
+            throw StoreError(
+                notOurs(filePath) +
+                QStringLiteral("\n(%1 테이블에 %2 항목이 없습니다)").arg(table, column));
+    }
+}
+
+QString Connection::describe(const QSqlError& error) const {
+    // The driver reports SQLite's result code; its low byte is the kind.
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 5: // busy
+    case 6: // locked
+        return QStringLiteral("%1 파일을 다른 프로그램이 쓰고 있습니다.\n잠시 후에 다시 "
+                              "시도하십시오")
+            .arg(fileName(filePath));
+    case 11: // corrupt
+    case 26: // not a database
+        return notOurs(filePath);
+    case 3:  // no permission
+    case 8:  // read-only
+    case 14: // cannot open
+        try {
+            checkPermission(filePath, false);
+        } catch (const StoreError& e) {
+            return e.message();
+        }
+        break;
+    }
+    return QStringLiteral("%1 파일을 읽거나 쓰지 못했습니다.\n%2")
+        .arg(fileName(filePath), error.text());
 }

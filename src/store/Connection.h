@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -10,7 +11,9 @@
 class Connection {
   public:
     // Opens an existing file. It must be an SQLite database holding every one
-    // of the given tables; anything else is refused and left untouched.
+    // of the given tables; anything else is refused and left untouched. A
+    // file the user may not read (or, unless readOnly, write) and a file
+    // another program keeps locked are told apart from a damaged one.
     static std::shared_ptr<Connection> open(const QString& path, const QStringList& tables,
                                             bool readOnly = false);
     ~Connection();
@@ -19,6 +22,12 @@ class Connection {
 
     QSqlDatabase db() const;
     QString path() const { return filePath; }
+
+    // Refuses the file (StoreError) when the table lacks one of the columns.
+    void requireColumns(const QString& table, const QStringList& columns) const;
+    // What a failure of the driver means for the user, naming the file: in
+    // use by another program, no permission, damaged, or the driver's words.
+    QString describe(const QSqlError& error) const;
 
   private:
     Connection(const QString& path, const QString& name);

@@ -1,27 +1,42 @@
 #include "Recordset.h"
 
 #include "StoreError.h"
+#include "TextRules.h"
 
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace {
 const QString noCurrentRecord = QStringLiteral("현재 레코드가 없습니다");
 
-QString describe(const QSqlQuery& query) {
-    return query.lastError().text();
-}
-
-void failIf(bool failed, const QString& what, const QSqlQuery& query) {
-    if (failed)
-        throw StoreError(what + QLatin1Char('\n') + describe(query));
-}
+const QString rowChanged =
+    QStringLiteral("이 데이타가 그 사이에 지워졌거나 다른 곳에서 바뀌었습니다");
 
 // Bound text must never turn into SQL NULL: an empty box is stored as "".
 QString notNull(const QString& text) {
     return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
+// The file orders text by its UTF-8 bytes, that is by code point. UTF-16
+// puts a character beyond U+FFFF (two surrogates, D800 to DFFF) before
+// U+E000 to U+FFFF; moving the surrogates above them gives code point order.
+int compareCodePoints(const QString& a, const QString& b) {
+    const qsizetype n = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x >= 0xD800 && y >= 0xD800) {
+            x += x >= 0xE000 ? -0x800 : 0x2000;
+            y += y >= 0xE000 ? -0x800 : 0x2000;
+        }
+        return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 } // namespace
 
@@ -39,15 +54,58 @@ Recordset::Recordset(std::shared_ptr<Connection> conn, const QString& source)
         query = QStringLiteral("select rowid, * from ") + table;
     }
     readSchema();
+    static const QRegularExpression orderBy(
+        QStringLiteral("\\border\\s+by\\s+(\\w+(?:\\s*,\\s*\\w+)*)\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto order = orderBy.match(query);
+    if (order.hasMatch()) {
+        for (const QString& column : order.captured(1).split(QLatin1Char(',')))
+            orderColumns << columnIndex(column.trimmed());
+    }
     load();
+}
+
+Recordset::Row::Row(qint64 id, const QStringList& values) : rowid(id) {
+    for (const QString& value : values) {
+        starts << quint32(text.size());
+        text += value;
+    }
+    starts << quint32(text.size());
+    text.squeeze();
+}
+
+QString Recordset::Row::at(int column) const {
+    // Never a null text: a value bound for the file must not become NULL.
+    return notNull(text.mid(starts[column], starts[column + 1] - starts[column]));
+}
+
+QStringList Recordset::Row::values() const {
+    QStringList all;
+    for (int c = 0; c + 1 < starts.size(); ++c)
+        all << at(c);
+    return all;
+}
+
+Recordset::~Recordset() {
+    if (observer)
+        observer->cursorGone();
+}
+
+void Recordset::fail(bool failed, const QString& what, const QSqlQuery& query) const {
+    if (failed)
+        throw StoreError(what + QLatin1Char('\n') + connection->describe(query.lastError()));
+}
+
+void Recordset::numberNewRows(const QString& column) {
+    numbered = columnIndex(column);
 }
 
 void Recordset::readSchema() {
     static const QRegularExpression width(QStringLiteral("\\((\\d+)\\)"));
     QSqlQuery info(connection->db());
     info.setForwardOnly(true);
-    failIf(!info.exec(QStringLiteral("pragma table_info(") + table + QLatin1Char(')')),
-           QStringLiteral("%1 테이블을 읽을 수 없습니다").arg(table), info);
+    fail(!info.exec(QStringLiteral("pragma table_info(") + table + QLatin1Char(')')),
+         QStringLiteral("%1 테이블을 읽을 수 없습니다").arg(table), info);
     while (info.next()) {
         columns << info.value(1).toString();
         const auto m = width.match(info.value(2).toString());
@@ -60,7 +118,7 @@ void Recordset::readSchema() {
 void Recordset::load() {
     QSqlQuery q(connection->db());
     q.setForwardOnly(true);
-    failIf(!q.exec(query), QStringLiteral("%1 테이블을 읽을 수 없습니다").arg(table), q);
+    fail(!q.exec(query), QStringLiteral("%1 테이블을 읽을 수 없습니다").arg(table), q);
     const QSqlRecord record = q.record();
     QVector<int> map;
     for (const QString& column : columns)
@@ -68,16 +126,49 @@ void Recordset::load() {
     QVector<Row> fresh;
     fresh.reserve(rows.size());
     while (q.next()) {
-        Row row;
-        row.rowid = q.value(0).toLongLong();
-        row.values.reserve(columns.size());
+        QStringList values;
+        values.reserve(columns.size());
         for (int i : map)
-            row.values << (i < 0 ? QString(QLatin1String("")) : notNull(q.value(i).toString()));
-        fresh.push_back(std::move(row));
+            values << (i < 0 ? QString() : q.value(i).toString());
+        fresh.push_back(Row(q.value(0).toLongLong(), values));
     }
-    failIf(q.lastError().isValid(), QStringLiteral("%1 테이블을 읽을 수 없습니다").arg(table), q);
+    fail(q.lastError().isValid(), QStringLiteral("%1 테이블을 읽을 수 없습니다").arg(table), q);
+    if (observer)
+        observer->rowsReplacing();
     rows.swap(fresh);
     position = rows.isEmpty() ? -1 : 0;
+    if (observer)
+        observer->rowsReplaced();
+}
+
+int Recordset::placeOf(const Row& row) const {
+    const auto before = [this](const Row& a, const Row& b) {
+        for (int c : orderColumns) {
+            if (const int order = compareCodePoints(a.at(c), b.at(c)))
+                return order < 0;
+        }
+        return a.rowid < b.rowid;
+    };
+    if (orderColumns.isEmpty())
+        return int(rows.size());
+    return int(std::lower_bound(rows.cbegin(), rows.cend(), row, before) - rows.cbegin());
+}
+
+void Recordset::place(Row row) {
+    position = placeOf(row);
+    if (observer)
+        observer->rowInserting(position);
+    rows.insert(position, std::move(row));
+    if (observer)
+        observer->rowInserted();
+}
+
+void Recordset::removeRow(int at) {
+    if (observer)
+        observer->rowRemoving(at);
+    rows.removeAt(at);
+    if (observer)
+        observer->rowRemoved();
 }
 
 bool Recordset::bof() const {
@@ -111,15 +202,20 @@ void Recordset::movePrevious() {
     --position;
 }
 
-bool Recordset::findFirst(const QString& column, const QString& value) {
+int Recordset::find(const QString& column, const QString& value) const {
     const int c = columnIndex(column);
     for (int i = 0; i < rows.size(); ++i) {
-        if (rows[i].values[c] == value) {
-            position = i;
-            return true;
-        }
+        if (rows[i].at(c) == value)
+            return i;
     }
-    return false;
+    return -1;
+}
+
+bool Recordset::findFirst(const QString& column, const QString& value) {
+    const int row = find(column, value);
+    if (row >= 0)
+        position = row;
+    return row >= 0;
 }
 
 int Recordset::columnIndex(const QString& column) const {
@@ -143,7 +239,7 @@ QString Recordset::field(const QString& column) const {
 QString Recordset::field(int c) const {
     if (pending != Pending::None && touched[c])
         return buffer[c];
-    return current().values[c];
+    return current().at(c);
 }
 
 void Recordset::addNew() {
@@ -155,7 +251,7 @@ void Recordset::addNew() {
 }
 
 void Recordset::edit() {
-    buffer = current().values;
+    buffer = current().values();
     touched = QVector<bool>(columns.size(), false);
     pending = Pending::Editing;
 }
@@ -178,14 +274,64 @@ void Recordset::update() {
     const Pending mode = pending;
     pending = Pending::None;
     for (int i = 0; i < columns.size(); ++i) {
-        if (touched[i] && widths[i] > 0 && buffer[i].size() > widths[i])
+        if (touched[i] && widths[i] > 0 && TextRules::characters(buffer[i]) > widths[i])
             throw StoreError(QStringLiteral("%1 항목은 %2자를 넘을 수 없습니다 (%3자)")
                                  .arg(columns[i])
                                  .arg(widths[i])
-                                 .arg(buffer[i].size()));
+                                 .arg(TextRules::characters(buffer[i])));
     }
-    QSqlQuery q(connection->db());
     if (mode == Pending::Adding) {
+        insert();
+        return;
+    }
+    QStringList sets;
+    QStringList values;
+    for (int i = 0; i < columns.size(); ++i) {
+        if (touched[i]) {
+            sets << columns[i] + QStringLiteral("=?");
+            values << buffer[i];
+        }
+    }
+    if (sets.isEmpty())
+        return;
+    QSqlQuery q(connection->db());
+    q.prepare(QStringLiteral("update %1 set %2 where rowid=%3")
+                  .arg(table, sets.join(QLatin1Char(',')), sameRow()));
+    for (const QString& value : values + current().values())
+        q.addBindValue(value);
+    fail(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
+    if (q.numRowsAffected() != 1)
+        throw StoreError(QStringLiteral("저장하지 못했습니다.\n") + rowChanged);
+    Row row{rows[position].rowid, buffer};
+    const bool moves = std::any_of(orderColumns.cbegin(), orderColumns.cend(),
+                                   [&](int c) { return row.at(c) != rows[position].at(c); });
+    if (!moves) {
+        rows[position] = std::move(row);
+        if (observer)
+            observer->rowChanged(position);
+        return;
+    }
+    removeRow(position);
+    place(std::move(row));
+}
+
+QString Recordset::sameRow() const {
+    QStringList same;
+    for (const QString& column : columns)
+        same << QStringLiteral("ifnull(%1,'')=?").arg(column);
+    return QStringLiteral("(select rowid from %1 where %2 limit 1)")
+        .arg(table, same.join(QStringLiteral(" and ")));
+}
+
+void Recordset::insert() {
+    QSqlDatabase db = connection->db();
+    QSqlQuery q(db);
+    // The number check and the insert are one write: no other connection
+    // can hand out the same number in between.
+    fail(!q.exec(QStringLiteral("begin immediate")), QStringLiteral("저장하지 못했습니다"), q);
+    try {
+        if (numbered >= 0)
+            settleNumber(q);
         // Every column is written: a column left unset is stored as empty text.
         QStringList marks;
         for (qsizetype i = 0; i < columns.size(); ++i)
@@ -194,42 +340,48 @@ void Recordset::update() {
                       .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
         for (const QString& value : buffer)
             q.addBindValue(value);
-        failIf(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
-        Row row;
-        row.rowid = q.lastInsertId().toLongLong();
-        row.values = buffer;
-        rows.push_back(row);
-        position = int(rows.size()) - 1;
+        fail(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
+        const qint64 rowid = q.lastInsertId().toLongLong();
+        fail(!q.exec(QStringLiteral("commit")), QStringLiteral("저장하지 못했습니다"), q);
+        place(Row{rowid, buffer});
+    } catch (const StoreError&) {
+        QSqlQuery(db).exec(QStringLiteral("rollback"));
+        throw;
+    }
+}
+
+void Recordset::settleNumber(QSqlQuery& q) {
+    const QString column = columns[numbered];
+    const auto taken = [&](const QString& number) {
+        q.prepare(QStringLiteral("select 1 from %1 where %2=? limit 1").arg(table, column));
+        q.addBindValue(number);
+        fail(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
+        return q.next();
+    };
+    if (!taken(buffer[numbered]))
         return;
-    }
-    Row& row = rows[position];
-    QStringList sets;
-    for (int i = 0; i < columns.size(); ++i) {
-        if (touched[i])
-            sets << columns[i] + QStringLiteral("=?");
-    }
-    if (sets.isEmpty())
-        return;
-    q.prepare(
-        QStringLiteral("update %1 set %2 where rowid=?").arg(table, sets.join(QLatin1Char(','))));
-    for (int i = 0; i < columns.size(); ++i) {
-        if (touched[i])
-            q.addBindValue(buffer[i]);
-    }
-    q.addBindValue(row.rowid);
-    failIf(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
-    if (q.numRowsAffected() != 1)
-        throw StoreError(QStringLiteral("저장하지 못했습니다.\n해당 데이타가 이미 삭제되었습니다"));
-    row.values = buffer;
+    fail(
+        !q.exec(QStringLiteral("select %1 from %2 order by rowid desc limit 1").arg(column, table)),
+        QStringLiteral("저장하지 못했습니다"), q);
+    qint64 number = (q.next() ? TextRules::leadingNumber(q.value(0).toString()) : 0) + 1;
+    while (taken(QString::number(number)))
+        ++number;
+    buffer[numbered] = QString::number(number);
+    if (widths[numbered] > 0 && TextRules::characters(buffer[numbered]) > widths[numbered])
+        throw StoreError(QStringLiteral("저장하지 못했습니다.\n새 데이타에 붙일 번호가 남아 있지 "
+                                        "않습니다.\n더 필요 없는 데이타를 삭제하신 후 다시 "
+                                        "입력하십시요."));
 }
 
 void Recordset::deleteCurrent() {
-    const Row& row = current();
     QSqlQuery q(connection->db());
-    q.prepare(QStringLiteral("delete from %1 where rowid=?").arg(table));
-    q.addBindValue(row.rowid);
-    failIf(!q.exec(), QStringLiteral("삭제하지 못했습니다"), q);
-    rows.removeAt(position);
+    q.prepare(QStringLiteral("delete from %1 where rowid=%2").arg(table, sameRow()));
+    for (const QString& value : current().values())
+        q.addBindValue(value);
+    fail(!q.exec(), QStringLiteral("삭제하지 못했습니다"), q);
+    if (q.numRowsAffected() != 1)
+        throw StoreError(QStringLiteral("삭제하지 못했습니다.\n") + rowChanged);
+    removeRow(position);
     if (position >= rows.size())
         position = int(rows.size());
 }
@@ -239,7 +391,11 @@ void Recordset::requery() {
 }
 
 void Recordset::close() {
+    if (observer)
+        observer->rowsReplacing();
     rows.clear();
     position = -1;
     open = false;
+    if (observer)
+        observer->rowsReplaced();
 }

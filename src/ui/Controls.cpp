@@ -3,16 +3,71 @@
 #include "Fonts.h"
 #include "Twips.h"
 
-#include <QGuiApplication>
+#include "store/TextRules.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStyledItemDelegate>
+#include <QValidator>
 
 namespace {
+// Draws a keyed line without its key, however narrow the face or wide the
+// list; the line's text keeps the key for the windows to read.
+class KeyHidingDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = TextRules::shownText(option->text);
+    }
+};
+
+// Draws a grid's cell as a header section, whatever its state.
+class HeaderCellDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex&) const override {
+        QStyleOptionHeader header;
+        header.rect = option.rect;
+        header.state = QStyle::State_Enabled | QStyle::State_Raised;
+        QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+        // The header style leaves the painter changed for the next cells.
+        painter->save();
+        style->drawControl(QStyle::CE_Header, &header, painter, option.widget);
+        painter->restore();
+    }
+};
+
 template <class W> W* create(QWidget* parent, const char* name) {
     auto* widget = new W(parent);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setFont(Fonts::gulim());
     return widget;
 }
+
+// Cuts what was just typed or pasted (the text before the cursor) back to
+// the limit, a whole character at a time.
+class CharacterLimit : public QValidator {
+  public:
+    CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit(limit) {}
+    State validate(QString& input, int& cursor) const override {
+        for (qsizetype over = TextRules::characters(input) - limit; over > 0 && cursor > 0;
+             --over) {
+            const bool pair = cursor >= 2 && input[cursor - 1].isLowSurrogate() &&
+                              input[cursor - 2].isHighSurrogate();
+            const int cut = pair ? 2 : 1;
+            input.remove(cursor - cut, cut);
+            cursor -= cut;
+        }
+        return TextRules::characters(input) <= limit ? Acceptable : Invalid;
+    }
+    const int limit;
+};
 } // namespace
 
 QLabel* Controls::label(QWidget* parent, const char* name, const QString& caption, int left,
@@ -22,6 +77,10 @@ QLabel* Controls::label(QWidget* parent, const char* name, const QString& captio
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (width > 0 && height > 0) {
         Twips::place(l, left, top, width, height);
+        // The Korean faces need more room than the given size may leave; a
+        // caption set later has the height of a line at least.
+        l->resize(qMax(l->width(), l->sizeHint().width()),
+                  qMax(l->height(), l->fontMetrics().height()));
     } else {
         l->adjustSize();
         l->move(Twips::toPixels(left), Twips::toPixels(top));
@@ -32,10 +91,18 @@ QLabel* Controls::label(QWidget* parent, const char* name, const QString& captio
 QLineEdit* Controls::textBox(QWidget* parent, const char* name, int left, int top, int width,
                              int height, int maxLength) {
     auto* box = create<QLineEdit>(parent, name);
-    if (maxLength > 0)
-        box->setMaxLength(maxLength);
+    if (maxLength > 0) {
+        // The box itself counts UTF-16 units: room for the longest text.
+        box->setMaxLength(2 * maxLength);
+        box->setValidator(new CharacterLimit(maxLength, box));
+    }
     Twips::place(box, left, top, width, height);
     return box;
+}
+
+int Controls::characterLimit(const QLineEdit* box) {
+    const auto* limit = dynamic_cast<const CharacterLimit*>(box->validator());
+    return limit ? limit->limit : box->maxLength();
 }
 
 QPushButton* Controls::button(QWidget* parent, const char* name, const QString& caption, int left,
@@ -93,13 +160,39 @@ QListWidget* Controls::keyedList(QWidget* parent, const char* name, int left, in
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideNone);
     list->setUniformItemSizes(true);
+    list->setItemDelegate(new KeyHidingDelegate(list));
     Twips::place(list, left, top, width, height);
     return list;
 }
 
-QString Controls::lineKey(const QString& line) {
-    QString key = line.right(5);
-    while (key.startsWith(QLatin1Char(' ')))
-        key.remove(0, 1);
-    return key;
+void Controls::fixedColumn(QTableView* grid, int column) {
+    grid->setItemDelegateForColumn(column, new HeaderCellDelegate(grid));
+}
+
+void Controls::nameAfter(QLabel* label, std::initializer_list<QWidget*> controls) {
+    // Blanks that spread a short caption over its label ("이        름") are
+    // not read out.
+    const QString name =
+        label->text().replace(QRegularExpression(QStringLiteral(" {2,}")), QString()).trimmed();
+    label->setBuddy(*controls.begin());
+    for (QWidget* control : controls)
+        control->setAccessibleName(name);
+}
+
+QString Controls::boxValue(const QWidget* box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(box))
+        return text->toPlainText();
+    return qobject_cast<const QCheckBox*>(box)->isChecked() ? QStringLiteral("1")
+                                                            : QStringLiteral("2");
+}
+
+void Controls::setBoxValue(QWidget* box, const QString& value) {
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(value);
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(box))
+        text->setPlainText(value);
+    else
+        qobject_cast<QCheckBox*>(box)->setChecked(value == QStringLiteral("1"));
 }

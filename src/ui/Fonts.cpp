@@ -1,12 +1,9 @@
 #include "Fonts.h"
 
+#include "pages/Faces.h"
+
 void Fonts::install() {
-    QFont::insertSubstitution(QStringLiteral("굴림"), QStringLiteral("NanumGothic"));
-    QFont::insertSubstitution(QStringLiteral("굴림체"), QStringLiteral("NanumGothicCoding"));
-    QFont::insertSubstitution(QStringLiteral("바탕체"), QStringLiteral("NanumMyeongjo"));
-    QFont::insertSubstitution(QStringLiteral("Gulim"), QStringLiteral("NanumGothic"));
-    QFont::insertSubstitution(QStringLiteral("GulimChe"), QStringLiteral("NanumGothicCoding"));
-    QFont::insertSubstitution(QStringLiteral("BatangChe"), QStringLiteral("NanumMyeongjo"));
+    Faces::install();
 }
 
 QFont Fonts::font(const QString& face, double points, bool bold) {

@@ -4,8 +4,8 @@
 #include <QString>
 
 namespace Fonts {
-// Maps the Korean face names the windows and forms use ("굴림", "굴림체",
-// "바탕체") to the installed Korean faces.
+// Maps the Korean face names the windows and forms use to the installed
+// Korean faces (the table is in pages/Faces).
 void install();
 // A face at a size in points, regular unless bold.
 QFont font(const QString& face, double points, bool bold = false);

@@ -1,6 +1,8 @@
 #include "MessageBox.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <utility>
 
 namespace {
 class DialogAnswerer : public MessageBox::Answerer {
@@ -18,6 +20,16 @@ class DialogAnswerer : public MessageBox::Answerer {
                                                          ? (QMessageBox::Ok | QMessageBox::Cancel)
                                                          : (QMessageBox::Yes | QMessageBox::No);
         QMessageBox box(icon, m.title, m.text, buttons, parent);
+        // Korean captions whether or not Qt's translation is installed.
+        const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+            {QMessageBox::Ok, "확인"},
+            {QMessageBox::Cancel, "취소"},
+            {QMessageBox::Yes, "예"},
+            {QMessageBox::No, "아니요"}};
+        for (const auto& [button, caption] : captions) {
+            if (QAbstractButton* b = box.button(button))
+                b->setText(QString::fromUtf8(caption));
+        }
         switch (box.exec()) {
         case QMessageBox::Cancel:
             return Answer::Cancel;

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // A modeless window that exists at most once. open() creates and loads it
-// (Form_Load returning false abandons it) or brings the open one to the front.
+// (load returning false abandons it) or brings the open one to the front.
 template <class Window> class SingleWindow {
   public:
     static Window* instance() { return slot().data(); }
@@ -19,7 +19,7 @@ template <class Window> class SingleWindow {
         auto* window = new Window;
         window->setAttribute(Qt::WA_DeleteOnClose);
         slot() = window;
-        if (!window->Form_Load()) {
+        if (!window->load()) {
             delete window;
             return nullptr;
         }

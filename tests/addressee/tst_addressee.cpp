@@ -1,17 +1,24 @@
 #include "TestSupport.h"
-#include "addressee/frmOrvane.h"
-#include "addressee/frmOrvaneitMain.h"
+#include "addressee/AddresseeWindow.h"
+#include "addressee/ExchangeMenu.h"
+#include "addressee/ImportPreviewDialog.h"
+#include "addressee/StartWindow.h"
 #include "store/AddressBook.h"
+#include "store/BookLock.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/QtTranslation.h"
 
-#include <QCryptographicHash>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
 
 using MessageBox::Answer;
 using MessageBox::Icon;
+using TestSupport::click;
+using TestSupport::digest;
 
 namespace {
 const char* const columns[] = {"seq",
@@ -44,7 +51,10 @@ void seed(const QString& folder, const QList<QStringList>& rows) {
             "departposition text(20),hometelephone text(20), companytelephone text(20), "
             "extentionnumber text(10),facsimile text(20), zipcode text(7), address1 text(50), "
             "address2 text(50), remark text)");
-        q.exec("create table if not exists personal(name text(40))");
+        q.exec("create table if not exists personal(name text(40), company text(40), "
+               "department text(40), departposition text(20), email text(40), telephone "
+               "text(20), facsimile text(20), mobilephone text(20), zipcode text(7), address1 "
+               "text(50), address2 text(50))");
         for (const QStringList& row : rows) {
             q.prepare("insert into customer (seq, name, company, printcondition, remark, email, "
                       "mobilephone, department, departposition, hometelephone, companytelephone, "
@@ -62,22 +72,13 @@ void seed(const QString& folder, const QList<QStringList>& rows) {
     QSqlDatabase::removeDatabase("seed");
 }
 
-QByteArray digest(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 } // namespace
 
-class AddresseeWindowTest : public QObject {
+class AddresseeWindowTest : public QObject, AddresseeWindowFixture {
     Q_OBJECT
   private:
-    ScriptedAnswerer* answers = nullptr;
-    TempProgramFolder* folder = nullptr;
-    frmOrvane* w = nullptr;
-
-    frmOrvane* openWindow() {
-        w = frmOrvane::open();
+    AddresseeWindow* openWindow() {
+        w = AddresseeWindow::open();
         if (w)
             (void)QTest::qWaitForWindowExposed(w);
         return w;
@@ -86,33 +87,8 @@ class AddresseeWindowTest : public QObject {
         return TestSupport::query(folder->file("orvaneit.mdb"),
                                   "select " + what + " from customer order by rowid");
     }
-    void click(QAbstractButton* button) {
-        QVERIFY2(button->isEnabled(), qPrintable(button->objectName() + " is disabled"));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
     QString gridText(int row, int column) {
-        const QTableWidgetItem* item = w->grdDataList->item(row, column);
-        return item ? item->text() : QString();
-    }
-    void doubleClickGridRowWithSeq(const QString& seq) {
-        for (int r = 0; r < w->grdDataList->rowCount(); ++r) {
-            if (gridText(r, 1) == seq) {
-                QTableWidgetItem* item = w->grdDataList->item(r, 1);
-                w->grdDataList->scrollToItem(item);
-                const QPoint at = w->grdDataList->visualItemRect(item).center();
-                QTest::mouseClick(w->grdDataList->viewport(), Qt::LeftButton, {}, at);
-                QTest::mouseDClick(w->grdDataList->viewport(), Qt::LeftButton, {}, at);
-                return;
-            }
-        }
-        QFAIL(qPrintable("no grid row with seq " + seq));
-    }
-    // Enabled state of add, update, delete, print, search, zip code, and the two captions.
-    QString buttons() {
-        auto on = [](QAbstractButton* b) { return b->isEnabled() ? QString("1") : QString("0"); };
-        return on(w->cmdCustomerAdd) + on(w->cmdCustomerUpdate) + on(w->cmdCustomerDelete) +
-               on(w->cmdCustomerPrint) + on(w->cmdCustomerSearchData) + on(w->cmdSearchZipcode) +
-               " " + w->cmdCustomerAdd->text() + " " + w->cmdCustomerUpdate->text();
+        return w->grdDataList->model()->index(row, column).data().toString();
     }
     void addAddressee(const QString& name, const QString& company = QString()) {
         click(w->cmdCustomerAdd);
@@ -124,29 +100,22 @@ class AddresseeWindowTest : public QObject {
     void restart() {
         w->close();
         delete w;
-        Module1::CustomerCursor.reset();
-        Module1::AddressBookDb.reset();
+        AppState::CustomerCursor.reset();
+        AppState::AddressBookDb.reset();
         openWindow();
     }
 
   private slots:
     void initTestCase() { Fonts::install(); }
-    void init() {
-        answers = new ScriptedAnswerer;
-        folder = new TempProgramFolder;
-        w = nullptr;
-    }
-    void cleanup() {
-        delete w;
-        delete folder;
-        delete answers;
-    }
+    void init() { setUpTest(); }
+    void cleanup() { tearDownTest(); }
 
     void firstStartCreatesTheBook();
     void layoutFontsAndLimits();
     void gridListsByNameThenCompany();
     void addStoresExactlyWhatWasTyped();
     void numberingAfterDeleteAndRestart();
+    void numbersRunOut();
     void deleteShowsSecondRowAndAnswerNo();
     void deletingTheOnlyRow();
     void mixedStateSavesAsNewRow();
@@ -156,6 +125,12 @@ class AddresseeWindowTest : public QObject {
     void lockedFileIsReported();
     void damagedFileIsLeftAlone();
     void startScreenLeadsInAndBack();
+    void messageBoxesAnswerInKorean();
+    void secondCopyEndsAndFirstStays();
+    void dataMenuFitsBesideTheButtons();
+    void importShowsPreviewFirst();
+    void exportChosenBackupAndRestore();
+    void emojiNeverCutInHalf();
 };
 
 void AddresseeWindowTest::firstStartCreatesTheBook() {
@@ -166,8 +141,8 @@ void AddresseeWindowTest::firstStartCreatesTheBook() {
     QCOMPARE(answers->messages[0].text,
              QString("아직 입력된 데이타가 없거나\n모든 데이타가 삭제되었습니다"));
     QCOMPARE(answers->messages[0].icon, Icon::Question);
-    QCOMPARE(w->grdDataList->rowCount(), 0);
-    QCOMPARE(w->grdDataList->horizontalHeaderItem(4)->text(), QString("이름"));
+    QCOMPARE(w->grdDataList->model()->rowCount(), 0);
+    QCOMPARE(w->grdDataList->model()->headerData(4, Qt::Horizontal).toString(), QString("이름"));
     QCOMPARE(buttons(), QString("100110 입력 수정"));
     QCOMPARE(w->stbPanels[0]->text(), QString());
     QVERIFY(!w->stbPanels[4]->toolTip().isEmpty());
@@ -189,16 +164,31 @@ void AddresseeWindowTest::layoutFontsAndLimits() {
     QCOMPARE(w->txtCustomerCompany->parentWidget(),
              static_cast<QWidget*>(w->FraCustomerInpomation));
     QCOMPARE(w->cmdCustomerAdd->geometry(), QRect(712, 16, 81, 33));
-    QCOMPARE(w->txtCustomerName->maxLength(), 40);
-    QCOMPARE(w->txtCustomerZipcode->maxLength(), 7);
-    QCOMPARE(w->txtCustomerExtentionNumber->maxLength(), 10);
-    QCOMPARE(w->txtCustomerAddress2->maxLength(), 50);
+    QCOMPARE(Controls::characterLimit(w->txtCustomerName), 40);
+    QCOMPARE(Controls::characterLimit(w->txtCustomerZipcode), 7);
+    QCOMPARE(Controls::characterLimit(w->txtCustomerExtentionNumber), 10);
+    QCOMPARE(Controls::characterLimit(w->txtCustomerAddress2), 50);
     QCOMPARE(w->txtCustomerName->font().family(), QString("굴림"));
     QCOMPARE(QFontInfo(w->txtCustomerName->font()).family(), QString("NanumGothic"));
     QVERIFY(w->fraOrvane->font().bold());
     QVERIFY(!w->txtCustomerName->font().bold());
-    QVERIFY(w->txtCustomerEmail->inputMethodHints() & Qt::ImhLatinOnly);
-    QVERIFY(!(w->txtCustomerName->inputMethodHints() & Qt::ImhLatinOnly));
+    QVERIFY(!TestSupport::takesComposition(w->txtCustomerEmail));
+    // seq shows five digits in full.
+    QVERIFY(w->grdDataList->columnWidth(1) >
+            QFontMetrics(w->grdDataList->font()).horizontalAdvance("12345") + 4);
+    // Each box is announced by its label, not by its frame's caption.
+    QStringList names;
+    for (QWidget* box : std::initializer_list<QWidget*>{
+             w->txtCustomerName, w->txtCustomerEmail, w->txtCustomerMobilePhone,
+             w->txtCustomerCompany, w->txtCustomerDepartment, w->txtCustomerDepartPosition,
+             w->txtCustomerHomeTelephone, w->txtCustomerCompanyTelephone,
+             w->txtCustomerExtentionNumber, w->txtCustomerFacsimile, w->txtCustomerZipcode,
+             w->txtCustomerAddress1, w->txtCustomerAddress2, w->txtCustomerRemark, w->grdDataList})
+        names << TestSupport::accessibleName(box);
+    QCOMPARE(names.join(','),
+             QString("이름,이메일,휴대폰,직장/학교,부서/학과,직급/학년,전화(집),전화(회사),"
+                     "내선번호,팩스,주소,주소,주소,메모,입력 Data List"));
+    QVERIFY(TestSupport::takesComposition(w->txtCustomerName));
     // Company is the widest column and seq the narrowest.
     for (int c = 3; c <= 7; ++c) {
         QVERIFY(w->grdDataList->columnWidth(2) > w->grdDataList->columnWidth(c));
@@ -232,7 +222,7 @@ void AddresseeWindowTest::gridListsByNameThenCompany() {
     seed(folder->path(), {{"1", "나", "b"}, {"2", "가", "z"}, {"3", "다", ""}, {"4", "가", "a"}});
     QVERIFY(openWindow());
     QCOMPARE(answers->messages.size(), 0);
-    QCOMPARE(w->grdDataList->rowCount(), 4);
+    QCOMPARE(w->grdDataList->model()->rowCount(), 4);
     QStringList order;
     for (int r = 0; r < 4; ++r)
         order << gridText(r, 1);
@@ -245,6 +235,13 @@ void AddresseeWindowTest::gridListsByNameThenCompany() {
 
     doubleClickGridRowWithSeq("3");
     QCOMPARE(w->txtCustomerName->text(), QString("다"));
+    // The first column is fixed: the chosen row is not shown selected there.
+    const auto cell = [this](int row, int column) {
+        const QRect r = w->grdDataList->visualRect(w->grdDataList->model()->index(row, column));
+        return w->grdDataList->viewport()->grab().toImage().copy(r);
+    };
+    QVERIFY(cell(0, 1) != cell(1, 1) && cell(3, 1) != cell(2, 1));
+    QCOMPARE(cell(3, 0), cell(2, 0));
     QCOMPARE(w->stbPanels[0]->text(), QString("record : 4 / 4"));
     QCOMPARE(buttons(), QString("011010 입력 수정"));
 }
@@ -329,6 +326,28 @@ void AddresseeWindowTest::numberingAfterDeleteAndRestart() {
     QCOMPARE(stored("seq, name"), (QList<QStringList>{{"1", "마"}}));
 }
 
+// seq has five digits: past 99999 a free number is given, and with every
+// number held the user is told so and what to do; nothing is stored.
+void AddresseeWindowTest::numbersRunOut() {
+    AddressBook::openOrCreate();
+    TestSupport::query(folder->file("orvaneit.mdb"),
+                       "with recursive n(i) as (select 1 union all select i + 1 from n where i < "
+                       "99999) insert into customer select i, 'x' || i, '', '', '2', '', '', '', "
+                       "'', '', '', '', '', '', '', '' from n where i <> 7");
+    QVERIFY(openWindow());
+    addAddressee("새");
+    QCOMPARE(stored("seq, name").last(), (QStringList{"7", "새"}));
+    QCOMPARE(w->txtCustomerName->text(), QString("새"));
+    answers->clear();
+    addAddressee("또");
+    QCOMPARE(answers->lastText(),
+             QString("입력한 데이타를 저장하지 못했습니다.\n주소록에 더 이상 번호를 매길 수 "
+                     "없습니다.\n데이타마다 붙는 번호(1부터 99999까지)를 모두 썼습니다.\n더 필요 "
+                     "없는 데이타를 삭제하신 후 다시 입력하십시요."));
+    QCOMPARE(stored("count(*)"), (QList<QStringList>{{"99999"}}));
+    QCOMPARE(w->txtCustomerName->text(), QString("또"));
+}
+
 void AddresseeWindowTest::deleteShowsSecondRowAndAnswerNo() {
     seed(folder->path(), {{"1", "가"}, {"2", "나"}, {"3", "다"}});
     QVERIFY(openWindow());
@@ -349,7 +368,7 @@ void AddresseeWindowTest::deleteShowsSecondRowAndAnswerNo() {
     QCOMPARE(stored("name"), (QList<QStringList>{{"나"}, {"다"}}));
     QCOMPARE(w->txtCustomerName->text(), QString("다"));
     QCOMPARE(w->stbPanels[0]->text(), QString("record : 2 / 2"));
-    QCOMPARE(w->grdDataList->rowCount(), 2);
+    QCOMPARE(w->grdDataList->model()->rowCount(), 2);
     QCOMPARE(buttons(), QString("100110 입력 수정"));
 }
 
@@ -364,7 +383,7 @@ void AddresseeWindowTest::deletingTheOnlyRow() {
     QCOMPARE(stored("seq").size(), 0);
     QCOMPARE(w->txtCustomerName->text(), QString());
     QCOMPARE(gridText(0, 4), QString());
-    QCOMPARE(w->grdDataList->horizontalHeaderItem(4)->text(), QString());
+    QCOMPARE(w->grdDataList->model()->headerData(4, Qt::Horizontal).toString(), QString());
     QCOMPARE(buttons(), QString("100110 입력 수정"));
     addAddressee("나");
     QCOMPARE(stored("seq, name"), (QList<QStringList>{{"1", "나"}}));
@@ -409,20 +428,24 @@ void AddresseeWindowTest::changeAndDeleteActOnTheShownRow() {
     click(w->cmdCustomerUpdate);
     TestSupport::type(w->txtCustomerCompany, "바뀜");
     // Another window walks the shared cursor elsewhere meanwhile.
-    Module1::CustomerCursor->moveLast();
+    AppState::CustomerCursor->moveLast();
     click(w->cmdCustomerUpdate);
     QCOMPARE(stored("seq, company"), (QList<QStringList>{{"1", ""}, {"2", "바뀜"}, {"3", ""}}));
 
     doubleClickGridRowWithSeq("2");
-    Module1::CustomerCursor->moveLast();
-    Module1::CustomerCursor->moveNext(); // past the end, as a search leaves it
+    AppState::CustomerCursor->moveLast();
+    AppState::CustomerCursor->moveNext(); // past the end, as a search leaves it
     answers->answers << Answer::Yes;
     click(w->cmdCustomerDelete);
     QCOMPARE(stored("seq"), (QList<QStringList>{{"1"}, {"3"}}));
 }
 
 void AddresseeWindowTest::failedSaveKeepsTypingAndData() {
-    seed(folder->path(), {{"99999", "가"}});
+    seed(folder->path(), {{"1", "가"}});
+    // The file refuses every new row.
+    TestSupport::query(folder->file("orvaneit.mdb"),
+                       "create trigger refuse before insert on customer "
+                       "begin select raise(abort, 'refused'); end");
     QVERIFY(openWindow());
     const QByteArray before = digest(folder->file("orvaneit.mdb"));
     click(w->cmdCustomerAdd);
@@ -435,7 +458,7 @@ void AddresseeWindowTest::failedSaveKeepsTypingAndData() {
     QCOMPARE(w->txtCustomerName->text(), QString("여섯자리"));
     QCOMPARE(buttons(), QString("100001 저장 수정"));
     QCOMPARE(digest(folder->file("orvaneit.mdb")), before);
-    QCOMPARE(Module1::LastSeq, QString("99999"));
+    QCOMPARE(AppState::LastSeq, QString("1"));
 }
 
 void AddresseeWindowTest::lockedFileIsReported() {
@@ -471,7 +494,7 @@ void AddresseeWindowTest::damagedFileIsLeftAlone() {
     f.write("not a database");
     f.close();
     const QByteArray before = digest(f.fileName());
-    QVERIFY(!frmOrvane::open());
+    QVERIFY(!AddresseeWindow::open());
     QCOMPARE(answers->messages.size(), 1);
     QCOMPARE(answers->messages[0].title, QString("경고"));
     QVERIFY(answers->lastText().contains("orvaneit.mdb"));
@@ -480,21 +503,23 @@ void AddresseeWindowTest::damagedFileIsLeftAlone() {
 
 void AddresseeWindowTest::startScreenLeadsInAndBack() {
     seed(folder->path(), {{"1", "가"}});
-    frmOrvaneitMain start;
+    StartWindow start;
     start.show();
     QVERIFY(QTest::qWaitForWindowExposed(&start));
     QCOMPARE(start.windowTitle(), QString("orvane-it"));
     QVERIFY(!start.Image1->pixmap().isNull());
     QCOMPARE(start.Image1->pixmap().size(), QSize(720, 440));
-    QTest::mouseClick(start.cmdStartOrvaneit, Qt::LeftButton);
-    w = frmOrvane::instance();
+    // Enter on the focused button presses it.
+    start.cmdStartOrvaneit->setFocus();
+    QTest::keyClick(start.cmdStartOrvaneit, Qt::Key_Return);
+    w = AddresseeWindow::instance();
     QVERIFY(w && w->isVisible());
     QVERIFY(!start.isVisible());
     QCOMPARE(start.cmdStartOrvaneit->text(), QString("종료"));
 
     click(w->cmdCustomerAdd);
     TestSupport::type(w->txtCustomerName, "반쯤");
-    QPointer<frmOrvane> guard(w);
+    QPointer<AddresseeWindow> guard(w);
     w->close(); // the close box
     w = nullptr;
     QVERIFY(start.isVisible());
@@ -502,6 +527,149 @@ void AddresseeWindowTest::startScreenLeadsInAndBack() {
     QCOMPARE(stored("name"), (QList<QStringList>{{"가"}}));
     QTest::mouseClick(start.cmdStartOrvaneit, Qt::LeftButton);
     QVERIFY(!start.isVisible());
+}
+
+void AddresseeWindowTest::messageBoxesAnswerInKorean() {
+    delete answers; // the real message boxes
+    answers = nullptr;
+    // Shows a message, reads its buttons' captions and presses the last in order.
+    const auto show = [](MessageBox::Buttons buttons) {
+        QStringList captions;
+        QTimer::singleShot(0, [&captions] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QList<QAbstractButton*> all = box->buttons();
+            std::sort(all.begin(), all.end(),
+                      [](auto* a, auto* b) { return a->text() < b->text(); });
+            for (QAbstractButton* b : all)
+                captions << b->text();
+            all.last()->click();
+        });
+        const Answer answer = MessageBox::show(nullptr, "알림", Icon::Information, buttons);
+        return captions.join(' ') + ' ' + QString::number(int(answer));
+    };
+    for (const bool translated : {false, true}) {
+        if (translated)
+            QVERIFY2(QtTranslation::install(), "qt6-translations-l10n is not installed");
+        QCOMPARE(show(MessageBox::Buttons::Ok), QString("확인 %1").arg(int(Answer::Ok)));
+        QCOMPARE(show(MessageBox::Buttons::OkCancel), QString("취소 확인 %1").arg(int(Answer::Ok)));
+        QCOMPARE(show(MessageBox::Buttons::YesNo), QString("아니요 예 %1").arg(int(Answer::Yes)));
+    }
+    // The text boxes' own menu is Korean too.
+    QLineEdit box;
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QVERIFY(!menu->actions().first()->text().contains("Undo"));
+}
+
+void AddresseeWindowTest::secondCopyEndsAndFirstStays() {
+    // The program keeps its book in its own folder: each copy runs from here.
+    const QString program = folder->file("orvaneit");
+    QVERIFY(QFile::copy(PROGRAM_DIR "/orvaneit", program));
+    const QString book = folder->file("orvaneit.mdb");
+    QProcess first;
+    first.start(program);
+    QTRY_VERIFY(BookLock::isHeld(book));
+    QProcess second;
+    second.start(program);
+    QVERIFY(second.waitForFinished(15000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    // A copy that was killed leaves nothing that blocks the next start.
+    first.kill();
+    QVERIFY(first.waitForFinished());
+    QVERIFY(!BookLock::isHeld(book));
+    QProcess third;
+    third.start(program);
+    QTRY_VERIFY(BookLock::isHeld(book));
+    QVERIFY(!third.waitForFinished(1000));
+    third.kill();
+    QVERIFY(third.waitForFinished());
+}
+
+void AddresseeWindowTest::dataMenuFitsBesideTheButtons() {
+    QVERIFY(openWindow());
+    auto* menu = w->findChild<ExchangeMenu*>();
+    QCOMPARE(menu->cmdDataMenu->text(), QString("자료관리"));
+    QCOMPARE(menu->cmdDataMenu->geometry(), QRect(712, 240, 81, 33));
+    for (QWidget* control : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != menu->cmdDataMenu && control->isVisible())
+            QVERIFY2(!control->geometry().intersects(menu->cmdDataMenu->geometry()),
+                     qPrintable(control->objectName()));
+    }
+    QCOMPARE(menu->actImport->shortcut(), QKeySequence("Ctrl+I"));
+    QCOMPARE(menu->actExportCsv->text(), QString("CSV로 내보내기(&C)..."));
+    QCOMPARE(w->grdDataList->contextMenuPolicy(), Qt::CustomContextMenu);
+}
+
+void AddresseeWindowTest::importShowsPreviewFirst() {
+    seed(folder->path(), {{"1", "가", "회사"}});
+    QVERIFY(openWindow());
+    auto* menu = w->findChild<ExchangeMenu*>();
+    QFile file(folder->file("in.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("이름,직장/학교,나이\n가,회사,30\n나,,40\n");
+    file.close();
+    // Not while an addressee is being typed.
+    click(w->cmdCustomerAdd);
+    menu->importFrom(file.fileName());
+    QVERIFY(answers->lastText().contains("Esc"));
+    QVERIFY(!w->findChild<ImportPreviewDialog*>());
+    QTest::keyClick(w->txtCustomerName, Qt::Key_Escape);
+
+    menu->importFrom(file.fileName());
+    auto* preview = w->findChild<ImportPreviewDialog*>();
+    QVERIFY(preview && preview->isVisible());
+    QVERIFY2(preview->lblSummary->text().contains("2명"), qPrintable(preview->lblSummary->text()));
+    QCOMPARE(preview->lstLookAlikes->count(), 1);
+    QCOMPARE(preview->lblIgnored->text(), QString("빠지는 항목: 나이"));
+    QCOMPARE(stored().size(), 1);
+    click(preview->cmdSkipLookAlikes);
+    QCOMPARE(stored(),
+             (QList<QStringList>{{"1", "가", "2", "회사", ""}, {"2", "나", "2", "", ""}}));
+    QCOMPARE(gridText(1, 4), QString("나"));
+    QCOMPARE(answers->lastText(), QString("1명을 더했습니다"));
+    QCOMPARE(AppState::LastSeq, QString("2"));
+}
+
+void AddresseeWindowTest::exportChosenBackupAndRestore() {
+    seed(folder->path(), {{"1", "가"}, {"2", "나"}, {"3", "다"}});
+    QVERIFY(openWindow());
+    auto* menu = w->findChild<ExchangeMenu*>();
+    w->grdDataList->selectRow(0);
+    w->grdDataList->selectionModel()->select(w->grdDataList->model()->index(2, 1),
+                                             QItemSelectionModel::Select |
+                                                 QItemSelectionModel::Rows);
+    menu->exportTo(folder->file("out.csv"), AddresseeExchange::Format::Csv, true);
+    QFile out(folder->file("out.csv"));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = out.readAll().split('\n');
+    QCOMPARE(lines.size(), 4); // header, two rows, nothing after the last line end
+    QVERIFY(lines[1].startsWith("1,가,") && lines[2].startsWith("3,다,"));
+
+    menu->backupTo(folder->file("copy.mdb"));
+    addAddressee("라");
+    menu->restoreFrom(folder->file("copy.mdb"));
+    QCOMPARE(stored().size(), 3);
+    QCOMPARE(w->grdDataList->model()->rowCount(), 3);
+    QCOMPARE(w->txtCustomerName->text(), QString("가"));
+    QCOMPARE(AppState::LastSeq, QString("3"));
+    QCOMPARE(QDir(folder->path()).entryList({"orvaneit-복원전-*.mdb"}).size(), 1);
+}
+
+void AddresseeWindowTest::emojiNeverCutInHalf() {
+    QVERIFY(openWindow());
+    const QString full(40, u'가');
+    click(w->cmdCustomerAdd);
+    TestSupport::type(w->txtCustomerName, full);
+    TestSupport::type(w->txtCustomerName, "😀");
+    QCOMPARE(w->txtCustomerName->text(), full);
+    w->txtCustomerName->clear();
+    TestSupport::type(w->txtCustomerName, full.left(39) + "😀😀");
+    QCOMPARE(w->txtCustomerName->text(), full.left(39) + "😀");
+    click(w->cmdCustomerAdd);
+    QCOMPARE(stored("name"), (QList<QStringList>{{full.left(39) + "😀"}}));
 }
 
 QTEST_MAIN(AddresseeWindowTest)

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "addressee/frmOrvane.h"
+#include "addressee/AddresseeWindow.h"
 #include "store/AddressBook.h"
 #include "ui/Fonts.h"
 
@@ -8,6 +8,7 @@
 using MessageBox::Answer;
 using MessageBox::Buttons;
 using MessageBox::Icon;
+using TestSupport::click;
 
 namespace {
 const QString zipWarning =
@@ -15,20 +16,11 @@ const QString zipWarning =
 const QString cancelQuestion = QStringLiteral("해당작업을 취소합니까");
 } // namespace
 
-class InputChecksTest : public QObject {
+class InputChecksTest : public QObject, AddresseeWindowFixture {
     Q_OBJECT
   private:
-    ScriptedAnswerer* answers = nullptr;
-    TempProgramFolder* folder = nullptr;
-    frmOrvane* w = nullptr;
-
-    void add(const QString& seq, const QString& name, const QString& company = QString(),
-             const QString& department = QString()) {
-        TestSupport::addCustomer(
-            {{"seq", seq}, {"name", name}, {"company", company}, {"department", department}});
-    }
     bool openWindow() {
-        w = frmOrvane::open();
+        w = AddresseeWindow::open();
         if (!w)
             return false;
         w->activateWindow();
@@ -38,32 +30,8 @@ class InputChecksTest : public QObject {
         return TestSupport::query(folder->file("orvaneit.mdb"),
                                   "select seq, name, company from customer order by rowid");
     }
-    void click(QAbstractButton* button) {
-        QVERIFY2(button->isEnabled(), qPrintable(button->objectName() + " is disabled"));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
     void pressKey(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
     QWidget* focus() const { return QApplication::focusWidget(); }
-    // Enabled state of add, update, delete, print, search, zip code, and the two captions.
-    QString buttons() {
-        auto on = [](QAbstractButton* b) { return b->isEnabled() ? QString("1") : QString("0"); };
-        return on(w->cmdCustomerAdd) + on(w->cmdCustomerUpdate) + on(w->cmdCustomerDelete) +
-               on(w->cmdCustomerPrint) + on(w->cmdCustomerSearchData) + on(w->cmdSearchZipcode) +
-               " " + w->cmdCustomerAdd->text() + " " + w->cmdCustomerUpdate->text();
-    }
-    void doubleClickGridRowWithSeq(const QString& seq) {
-        for (int r = 0; r < w->grdDataList->rowCount(); ++r) {
-            QTableWidgetItem* item = w->grdDataList->item(r, 1);
-            if (item && item->text() == seq) {
-                w->grdDataList->scrollToItem(item);
-                const QPoint at = w->grdDataList->visualItemRect(item).center();
-                QTest::mouseClick(w->grdDataList->viewport(), Qt::LeftButton, {}, at);
-                QTest::mouseDClick(w->grdDataList->viewport(), Qt::LeftButton, {}, at);
-                return;
-            }
-        }
-        QFAIL(qPrintable("no grid row with seq " + seq));
-    }
     // "입력" and a name typed into the cleared boxes.
     void startAdding(const QString& name) {
         click(w->cmdCustomerAdd);
@@ -72,16 +40,8 @@ class InputChecksTest : public QObject {
 
   private slots:
     void initTestCase() { Fonts::install(); }
-    void init() {
-        answers = new ScriptedAnswerer;
-        folder = new TempProgramFolder;
-        w = nullptr;
-    }
-    void cleanup() {
-        delete w;
-        delete folder;
-        delete answers;
-    }
+    void init() { setUpTest(); }
+    void cleanup() { tearDownTest(); }
 
     void duplicateWarningListsEverySameName();
     void duplicateCheckOnlyWhileAddingIsPossible();
@@ -288,7 +248,7 @@ void InputChecksTest::escapeDropsTheWorkInProgress() {
     QCOMPARE(w->txtCustomerCompany->text(), QString());
     QCOMPARE(buttons(), QString("100111 입력 수정"));
     QCOMPARE(stored(), (QList<QStringList>{{"1", "나", ""}, {"2", "가", ""}}));
-    QCOMPARE(Module1::CustomerCursor->field("seq"), QString("2"));
+    QCOMPARE(AppState::CustomerCursor->field("seq"), QString("2"));
 
     // The Escape goes to the window from any control, the grid included.
     w->grdDataList->setFocus();

@@ -2,6 +2,7 @@
 
 #include "LookupTestSupport.h"
 #include "store/AddressBook.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -22,14 +23,14 @@ QList<QStringList> personalRows(const TempProgramFolder& folder) {
 }
 
 // The boxes in the order of the table's columns.
-QList<QLineEdit*> boxesInColumnOrder(const frmSearchPersonal* p) {
+QList<QLineEdit*> boxesInColumnOrder(const SenderDialog* p) {
     return {p->txtPersonalName,           p->txtPersonalCompany,     p->txtPersonalDepartment,
             p->txtPersonalDepartPosition, p->txtPersonalEmail,       p->txtPersonalTelephone,
             p->txtPersonalFacsimile,      p->txtPersonalMobilePhone, p->txtPersonalZipcode,
             p->txtPersonalAddress1,       p->txtPersonalAddress2};
 }
 
-QStringList boxTexts(const frmSearchPersonal* p) {
+QStringList boxTexts(const SenderDialog* p) {
     QStringList texts;
     for (const QLineEdit* box : boxesInColumnOrder(p))
         texts << box->text();
@@ -37,7 +38,7 @@ QStringList boxTexts(const frmSearchPersonal* p) {
 }
 
 // Types one value into each box, replacing what it held.
-void fill(frmSearchPersonal* p, const QStringList& values) {
+void fill(SenderDialog* p, const QStringList& values) {
     const QList<QLineEdit*> boxes = boxesInColumnOrder(p);
     for (int i = 0; i < boxes.size(); ++i) {
         boxes[i]->clear();
@@ -61,10 +62,12 @@ const QStringList second = {"김철수",     "대한대학교",          "국문
                             "467-872",    "경기 이천시  모가면", "송곡리"};
 } // namespace
 
-class tst_personal : public QObject {
+class tst_personal : public QObject, Fixture {
     Q_OBJECT
   private slots:
     void initTestCase() { Fonts::install(); }
+    void init() { setUpTest(); }
+    void cleanup() { tearDownTest(); }
 
     void layout();
     void firstUseInsertsOneRow();
@@ -79,10 +82,8 @@ class tst_personal : public QObject {
 };
 
 void tst_personal::layout() {
-    TempProgramFolder folder;
     AddressBook::openOrCreate();
-    WindowsGuard windows;
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     QVERIFY(p);
     QVERIFY(p->isVisible());
     QCOMPARE(p->windowTitle(), QStringLiteral("개인정보"));
@@ -129,8 +130,7 @@ void tst_personal::layout() {
     };
     for (const Expected& e : expected) {
         QCOMPARE(e.widget->objectName(), QString::fromLatin1(e.name));
-        QCOMPARE(e.widget->geometry(),
-                 Twips::rect(e.twips.x(), e.twips.y(), e.twips.width(), e.twips.height()));
+        checkPlace(e.widget, e.twips);
         QCOMPARE(e.widget->font().family(), QStringLiteral("굴림"));
         QCOMPARE(e.widget->font().pointSizeF(), 9.75);
         if (auto* l = qobject_cast<QLabel*>(e.widget)) {
@@ -141,12 +141,13 @@ void tst_personal::layout() {
         } else {
             auto* t = qobject_cast<QLineEdit*>(e.widget);
             QVERIFY(t);
-            QCOMPARE(t->maxLength(), e.maxLength);
+            QCOMPARE(Controls::characterLimit(t), e.maxLength);
             QVERIFY(!t->isReadOnly());
         }
     }
-    QVERIFY(p->txtPersonalEmail->inputMethodHints() & Qt::ImhPreferLatin);
-    QVERIFY(p->txtPersonalEmail->inputMethodHints() & Qt::ImhLatinOnly);
+    QVERIFY(!TestSupport::takesComposition(p->txtPersonalEmail));
+    QCOMPARE(TestSupport::accessibleName(p->txtPersonalName), QString("이름"));
+    QCOMPARE(TestSupport::accessibleName(p->txtPersonalAddress2), QString("주소"));
 
     // Keyboard order.
     QCOMPARE(p->focusWidget(), p->txtPersonalName);
@@ -166,41 +167,37 @@ void tst_personal::layout() {
 
 // First use: empty boxes, and "확인" adds exactly one row, as typed.
 void tst_personal::firstUseInsertsOneRow() {
-    TempProgramFolder folder;
     AddressBook::openOrCreate();
-    WindowsGuard windows;
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     QVERIFY(p);
     QCOMPARE(boxTexts(p), QStringList(11, QString()));
     fill(p, first);
-    QVERIFY(personalRows(folder).isEmpty());
+    QVERIFY(personalRows(*folder).isEmpty());
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
     QVERIFY(!p->isVisible());
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    const QList<QStringList> rows = personalRows(folder);
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    const QList<QStringList> rows = personalRows(*folder);
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.first().mid(1), first);
 }
 
 // Later uses show the row and change it in place.
 void tst_personal::laterUseChangesInPlace() {
-    TempProgramFolder folder;
     AddressBook::openOrCreate();
-    WindowsGuard windows;
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     fill(p, first);
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    const QString rowid = personalRows(folder).first().first();
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    const QString rowid = personalRows(*folder).first().first();
 
     for (const QStringList& values : {second, first}) {
-        p = frmSearchPersonal::open();
+        p = SenderDialog::open();
         QVERIFY(p);
         QCOMPARE(boxTexts(p), values == second ? first : second);
         fill(p, values);
         QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-        QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-        const QList<QStringList> rows = personalRows(folder);
+        QTRY_COMPARE(SenderDialog::instance(), nullptr);
+        const QList<QStringList> rows = personalRows(*folder);
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().first(), rowid);
         QCOMPARE(rows.first().mid(1), values);
@@ -208,55 +205,48 @@ void tst_personal::laterUseChangesInPlace() {
 }
 
 void tst_personal::emptyBoxesStoreEmptyText() {
-    TempProgramFolder folder;
     AddressBook::openOrCreate();
-    WindowsGuard windows;
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    QCOMPARE(TestSupport::query(folder->file("orvaneit.mdb"),
                                 "select count(*) from personal where " +
                                     QString(columns).replace(", ", " = '' and ") + " = ''"),
              (QList<QStringList>{{"1"}}));
 
-    QCOMPARE(personalRows(folder).size(), 1);
+    QCOMPARE(personalRows(*folder).size(), 1);
 }
 
 // Opened again while open, the dialog keeps its unsaved boxes; the close box
 // then discards them.
 void tst_personal::closeBoxDiscards() {
-    TempProgramFolder folder;
     AddressBook::openOrCreate();
-    WindowsGuard windows;
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     fill(p, first);
-    QCOMPARE(frmSearchPersonal::open(), p);
+    QCOMPARE(SenderDialog::open(), p);
     QCOMPARE(boxTexts(p), first);
     p->close();
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    QVERIFY(personalRows(folder).isEmpty());
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    QVERIFY(personalRows(*folder).isEmpty());
 
-    p = frmSearchPersonal::open();
+    p = SenderDialog::open();
     QCOMPARE(boxTexts(p), QStringList(11, QString()));
     fill(p, first);
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    const QList<QStringList> stored = personalRows(folder);
-    p = frmSearchPersonal::open();
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    const QList<QStringList> stored = personalRows(*folder);
+    p = SenderDialog::open();
     fill(p, second);
     p->close();
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    QCOMPARE(personalRows(folder), stored);
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    QCOMPARE(personalRows(*folder), stored);
 }
 
 // A mouse click into the zip code or first address box warns, every time;
 // the keyboard does not, and the box stays editable.
 void tst_personal::clickWarnings() {
-    TempProgramFolder folder;
     AddressBook::openOrCreate();
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     QVERIFY(p);
 
     p->txtPersonalDepartPosition->setFocus();
@@ -264,13 +254,13 @@ void tst_personal::clickWarnings() {
     QCOMPARE(p->focusWidget(), p->txtPersonalZipcode);
     QTest::keyClick(p->txtPersonalZipcode, Qt::Key_Tab);
     QCOMPARE(p->focusWidget(), p->txtPersonalAddress1);
-    QCOMPARE(answers.messages.size(), 0);
+    QCOMPARE(answers->messages.size(), 0);
 
     for (QLineEdit* box : {p->txtPersonalZipcode, p->txtPersonalAddress1, p->txtPersonalZipcode}) {
-        const qsizetype before = answers.messages.size();
+        const qsizetype before = answers->messages.size();
         QTest::mouseClick(box, Qt::LeftButton);
-        QCOMPARE(answers.messages.size(), before + 1);
-        const MessageBox::Message& m = answers.messages.last();
+        QCOMPARE(answers->messages.size(), before + 1);
+        const MessageBox::Message& m = answers->messages.last();
         QCOMPARE(m.title, QStringLiteral("경고"));
         QCOMPARE(m.text, warning);
         QCOMPARE(m.icon, MessageBox::Icon::Exclamation);
@@ -283,51 +273,46 @@ void tst_personal::clickWarnings() {
     QTest::mouseClick(p->txtPersonalAddress2, Qt::LeftButton);
     QTest::mouseClick(p->txtPersonalName, Qt::LeftButton);
     QTest::mouseClick(p->txtPersonalZipcode, Qt::RightButton);
-    QCOMPARE(answers.messages.size(), 3);
+    QCOMPARE(answers->messages.size(), 3);
 }
 
 // A zip code chosen in the zip code dialog shows in the boxes and reaches
 // the table only with "확인".
 void tst_personal::chosenZipCodeStoredOnlyWithConfirm() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
+    copyZipcodeDb(*folder);
     AddressBook::openOrCreate();
-    WindowsGuard windows;
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     fill(p, first);
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    const QList<QStringList> stored = personalRows(folder);
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    const QList<QStringList> stored = personalRows(*folder);
 
-    p = frmSearchPersonal::open();
+    p = SenderDialog::open();
     QTest::mouseClick(p->cmdSearchZipcode, Qt::LeftButton);
-    QCOMPARE(Module1::ZipSearchCaller, QStringLiteral("2"));
-    QVERIFY(frmSearchZipcode::instance());
-    choose(frmSearchZipcode::instance(), QStringLiteral("송곡리"), "28446");
+    QVERIFY(ZipCodeDialog::instance());
+    choose(ZipCodeDialog::instance(), QStringLiteral("송곡리"), "28446");
     QStringList expected = first;
     expected[8] = "467-872";
     expected[9] = "경기 이천시  모가면";
     expected[10] = "송곡리";
     QCOMPARE(boxTexts(p), expected);
-    QCOMPARE(personalRows(folder), stored);
+    QCOMPARE(personalRows(*folder), stored);
 
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    QCOMPARE(personalRows(folder).size(), 1);
-    QCOMPARE(personalRows(folder).first().mid(1), expected);
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    QCOMPARE(personalRows(*folder).size(), 1);
+    QCOMPARE(personalRows(*folder).first().mid(1), expected);
 }
 
 // The dialog reads and writes through an access of its own: another
 // window's cursor over personal stays open and sees the stored row.
 void tst_personal::ownAccessToPersonal() {
-    TempProgramFolder folder;
     AddressBook::openOrCreate();
-    WindowsGuard windows;
     Recordset printWindowCursor(AddressBook::open(), AddressBook::PersonalTable);
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     fill(p, first);
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
     QVERIFY(printWindowCursor.isOpen());
     printWindowCursor.requery();
     QCOMPARE(printWindowCursor.recordCount(), 1);
@@ -336,35 +321,29 @@ void tst_personal::ownAccessToPersonal() {
 
 // Without the address book file the user is told and nothing is created.
 void tst_personal::addressBookMissing() {
-    TempProgramFolder folder;
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    QCOMPARE(frmSearchPersonal::open(), nullptr);
-    QCOMPARE(frmSearchPersonal::instance(), nullptr);
-    QCOMPARE(answers.messages.size(), 1);
-    QCOMPARE(answers.messages.first().title, QStringLiteral("경고"));
-    QCOMPARE(answers.lastText(),
+    QCOMPARE(SenderDialog::open(), nullptr);
+    QCOMPARE(SenderDialog::instance(), nullptr);
+    QCOMPARE(answers->messages.size(), 1);
+    QCOMPARE(answers->messages.first().title, QStringLiteral("경고"));
+    QCOMPARE(answers->lastText(),
              QStringLiteral("개인정보를 읽을 수 없습니다.\norvaneit.mdb 파일이 없습니다"));
-    QVERIFY(!QFile::exists(folder.file("orvaneit.mdb")));
+    QVERIFY(!QFile::exists(folder->file("orvaneit.mdb")));
 }
 
 // The row was removed behind the dialog's back (by another program): the
 // store is refused, the boxes keep what was typed and the dialog stays.
 void tst_personal::rowGoneBeforeStore() {
-    TempProgramFolder folder;
     AddressBook::openOrCreate();
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    frmSearchPersonal* p = frmSearchPersonal::open();
+    SenderDialog* p = SenderDialog::open();
     fill(p, first);
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
-    p = frmSearchPersonal::open();
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
+    p = SenderDialog::open();
     fill(p, second);
-    TestSupport::query(folder.file("orvaneit.mdb"), "delete from personal");
+    TestSupport::query(folder->file("orvaneit.mdb"), "delete from personal");
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
-    QCOMPARE(answers.messages.size(), 1);
-    QVERIFY(answers.lastText().startsWith(QStringLiteral("개인정보를 저장하지 못했습니다.\n")));
+    QCOMPARE(answers->messages.size(), 1);
+    QVERIFY(answers->lastText().startsWith(QStringLiteral("개인정보를 저장하지 못했습니다.\n")));
     QVERIFY(p->isVisible());
     QCOMPARE(boxTexts(p), second);
 }

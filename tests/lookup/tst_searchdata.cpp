@@ -1,6 +1,6 @@
-#include "TestSupport.h"
-#include "addressee/frmOrvane.h"
-#include "lookup/frmSearchData.h"
+#include "LookupTestSupport.h"
+#include "addressee/AddresseeWindow.h"
+#include "lookup/AddresseeSearchDialog.h"
 #include "store/AddressBook.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
@@ -18,19 +18,11 @@ QString line(const QString& text, const QString& seq) {
 }
 } // namespace
 
-class SearchDataTest : public QObject {
+class SearchDataTest : public QObject, AddresseeWindowFixture {
     Q_OBJECT
   private:
-    ScriptedAnswerer* answers = nullptr;
-    TempProgramFolder* folder = nullptr;
-    frmOrvane* w = nullptr;
-    frmSearchData* d = nullptr;
+    AddresseeSearchDialog* d = nullptr;
 
-    void add(const QString& seq, const QString& name, const QString& company = QString(),
-             const QString& department = QString()) {
-        TestSupport::addCustomer(
-            {{"seq", seq}, {"name", name}, {"company", company}, {"department", department}});
-    }
     // Seven addressees; in list order: 7 (no name), 5, 2, 1, 3, 4, 6.
     void addSeven() {
         add("1", "김철수", "한빛상사", "총무부");
@@ -43,11 +35,11 @@ class SearchDataTest : public QObject {
     }
     // The addressee window, then its "검색".
     bool openBoth() {
-        w = frmOrvane::open();
+        w = AddresseeWindow::open();
         if (!w || !QTest::qWaitForWindowExposed(w))
             return false;
         QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
-        d = frmSearchData::instance();
+        d = AddresseeSearchDialog::instance();
         return d && QTest::qWaitForWindowExposed(d);
     }
     void search(const QString& text) {
@@ -69,7 +61,7 @@ class SearchDataTest : public QObject {
         return all;
     }
     void doubleClickAt(const QPoint& at) {
-        QPointer<frmSearchData> guard(d);
+        QPointer<AddresseeSearchDialog> guard(d);
         QTest::mouseClick(d->lstFindCustomerData->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(d->lstFindCustomerData->viewport(), Qt::LeftButton, {}, at);
         QTRY_VERIFY(guard.isNull());
@@ -83,32 +75,12 @@ class SearchDataTest : public QObject {
         doubleClickAt(d->lstFindCustomerData->visualItemRect(item).center());
     }
     void closeDialog() {
-        QPointer<frmSearchData> guard(d);
+        QPointer<AddresseeSearchDialog> guard(d);
         d->close();
         QTRY_VERIFY(guard.isNull());
         d = nullptr;
     }
-    QString cursorSeq() { return Module1::CustomerCursor->field("seq"); }
-    // Enabled state of add, update, delete, print, search, zip code, and the two captions.
-    QString buttons() {
-        auto on = [](QAbstractButton* b) { return b->isEnabled() ? QString("1") : QString("0"); };
-        return on(w->cmdCustomerAdd) + on(w->cmdCustomerUpdate) + on(w->cmdCustomerDelete) +
-               on(w->cmdCustomerPrint) + on(w->cmdCustomerSearchData) + on(w->cmdSearchZipcode) +
-               " " + w->cmdCustomerAdd->text() + " " + w->cmdCustomerUpdate->text();
-    }
-    void doubleClickGridRowWithSeq(const QString& seq) {
-        for (int r = 0; r < w->grdDataList->rowCount(); ++r) {
-            QTableWidgetItem* item = w->grdDataList->item(r, 1);
-            if (item && item->text() == seq) {
-                w->grdDataList->scrollToItem(item);
-                const QPoint at = w->grdDataList->visualItemRect(item).center();
-                QTest::mouseClick(w->grdDataList->viewport(), Qt::LeftButton, {}, at);
-                QTest::mouseDClick(w->grdDataList->viewport(), Qt::LeftButton, {}, at);
-                return;
-            }
-        }
-        QFAIL(qPrintable("no grid row with seq " + seq));
-    }
+    QString cursorSeq() { return AppState::CustomerCursor->field("seq"); }
     QList<QStringList> stored(const QString& what) {
         return TestSupport::query(folder->file("orvaneit.mdb"),
                                   "select " + what + " from customer order by rowid");
@@ -117,16 +89,12 @@ class SearchDataTest : public QObject {
   private slots:
     void initTestCase() { Fonts::install(); }
     void init() {
-        answers = new ScriptedAnswerer;
-        folder = new TempProgramFolder;
-        w = nullptr;
+        setUpTest();
         d = nullptr;
     }
     void cleanup() {
-        delete frmSearchData::instance();
-        delete w;
-        delete folder;
-        delete answers;
+        delete AddresseeSearchDialog::instance();
+        tearDownTest();
     }
 
     void opensFromTheAddresseeWindow();
@@ -144,6 +112,7 @@ void SearchDataTest::opensFromTheAddresseeWindow() {
     QCOMPARE(d->windowTitle(), QString("데이타 검색"));
     QCOMPARE(d->size(), QSize(512, 350));
     QCOMPARE(d->lblSearchData->text(), QString("검색할내용"));
+    LookupTest::checkPlace(d->lblSearchData, {480, 480, 975, 195});
     QCOMPARE(d->txtFindSearchData->geometry(), Twips::rect(1680, 360, 3855, 375));
     QCOMPARE(d->cmdSearchData->geometry(), Twips::rect(5880, 360, 1335, 495));
     QCOMPARE(d->cmdSearchData->text(), QString("검색"));
@@ -160,12 +129,17 @@ void SearchDataTest::opensFromTheAddresseeWindow() {
     // second "검색" brings the same dialog forward.
     QVERIFY(!d->isModal());
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
-    QCOMPARE(frmSearchData::instance(), d);
+    QCOMPARE(AddresseeSearchDialog::instance(), d);
     // Enter in the search box does not search.
     TestSupport::type(d->txtFindSearchData, "김");
     QTest::keyClick(d->txtFindSearchData, Qt::Key_Return);
     QCOMPARE(d->lstFindCustomerData->count(), 0);
     QCOMPARE(answers->messages.size(), 0);
+    // Typed straight into the opening box, the name stands before the blank.
+    TestSupport::type(d->txtFindSearchData, "철수");
+    QCOMPARE(d->txtFindSearchData->text(), QString("김철수 "));
+    QTest::mouseClick(d->cmdSearchData, Qt::LeftButton);
+    QCOMPARE(keys(), (QStringList{"2", "1"}));
 }
 
 void SearchDataTest::wholeNameThenBeginning() {
@@ -176,7 +150,8 @@ void SearchDataTest::wholeNameThenBeginning() {
     search("김철수");
     QCOMPARE(lines(), (QStringList{line("김철수  가나학교국어과", "2"),
                                    line("김철수  한빛상사총무부", "1")}));
-    QVERIFY(Module1::CustomerCursor->eof());
+    // The search reads the rows where they are: the shown addressee stays current.
+    QCOMPARE(cursorSeq(), w->shownSeq());
 
     // The beginning of a name or of a company: each addressee once.
     search("김");
@@ -189,7 +164,7 @@ void SearchDataTest::wholeNameThenBeginning() {
     QCOMPARE(keys(), (QStringList{"1"}));
     // No folding of letter case; each search starts with an empty list.
     add("8", "Kim", "ACME");
-    Module1::CustomerCursor->requery();
+    AppState::CustomerCursor->requery();
     search("kim");
     QCOMPARE(lines(), QStringList());
     QCOMPARE(answers->lastText(), notFoundText);
@@ -232,9 +207,9 @@ void SearchDataTest::blanksAndTheSearchBox() {
     // Without a nameless addressee an empty box lists every addressee.
     closeDialog();
     TestSupport::query(folder->file("orvaneit.mdb"), "delete from customer where seq = '7'");
-    Module1::CustomerCursor->requery();
+    AppState::CustomerCursor->requery();
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
-    d = frmSearchData::instance();
+    d = AddresseeSearchDialog::instance();
     QTest::mouseClick(d->cmdSearchData, Qt::LeftButton);
     QCOMPARE(keys(), (QStringList{"5", "2", "1", "3", "4", "6"}));
     search("");
@@ -284,7 +259,7 @@ void SearchDataTest::doubleClickBringsTheAddressee() {
     QCOMPARE(keys(), (QStringList{"2", "12345"}));
     doubleClickKey("12345");
 
-    QVERIFY(!frmSearchData::instance());
+    QVERIFY(!AddresseeSearchDialog::instance());
     const QList<QPair<QLineEdit*, const char*>> boxes = {
         {w->txtCustomerName, "name"},
         {w->txtCustomerEmail, "email"},
@@ -320,10 +295,9 @@ void SearchDataTest::doubleClickBringsTheAddressee() {
 
     // A row whose print flag is "2" unticks the box; the nameless line works too.
     add("9", "", "무명");
-    Module1::CustomerCursor->requery();
-    w->AllDataGridDisplay();
+    AppState::CustomerCursor->requery();
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
-    d = frmSearchData::instance();
+    d = AddresseeSearchDialog::instance();
     QTest::mouseClick(d->cmdSearchData, Qt::LeftButton);
     doubleClickKey("9");
     QCOMPARE(w->txtCustomerName->text(), QString());
@@ -340,12 +314,12 @@ void SearchDataTest::closingWithoutChoiceKeepsTheShownAddressee() {
     doubleClickGridRowWithSeq("6");
     QCOMPARE(w->txtCustomerName->text(), QString("이수"));
 
-    // The close box: nothing changes in the window, and its cursor stands
-    // on the shown addressee again.
+    // The close box: nothing changes in the window, and its cursor still
+    // stands on the shown addressee.
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
-    d = frmSearchData::instance();
+    d = AddresseeSearchDialog::instance();
     search("김");
-    QVERIFY(Module1::CustomerCursor->eof());
+    QCOMPARE(cursorSeq(), QString("6"));
     closeDialog();
     QCOMPARE(cursorSeq(), QString("6"));
     QCOMPARE(buttons(), QString("011010 입력 수정"));
@@ -353,7 +327,7 @@ void SearchDataTest::closingWithoutChoiceKeepsTheShownAddressee() {
     // A double-click with no line chosen: no box changes, change and delete
     // are offered, and they act on the shown addressee.
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
-    d = frmSearchData::instance();
+    d = AddresseeSearchDialog::instance();
     search("김철수");
     const QRect last = d->lstFindCustomerData->visualItemRect(d->lstFindCustomerData->item(1));
     doubleClickAt(QPoint(last.center().x(), last.bottom() + 40));
@@ -368,7 +342,7 @@ void SearchDataTest::closingWithoutChoiceKeepsTheShownAddressee() {
 
     // A line whose addressee has been deleted meanwhile finds no row.
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
-    d = frmSearchData::instance();
+    d = AddresseeSearchDialog::instance();
     search("박영희");
     doubleClickGridRowWithSeq("4");
     answers->answers << Answer::Yes;
@@ -390,7 +364,7 @@ void SearchDataTest::addresseeWindowGone() {
     addSeven();
     QVERIFY(openBoth());
     // The exit button closes the window and its cursor; the dialog stays.
-    QPointer<frmOrvane> guard(w);
+    QPointer<AddresseeWindow> guard(w);
     QTest::mouseClick(w->cmdCustomerExit, Qt::LeftButton);
     QTRY_VERIFY(guard.isNull());
     w = nullptr;

@@ -2,11 +2,11 @@
 
 #include "LookupTestSupport.h"
 #include "store/AddressBook.h"
+#include "store/TextRules.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
-#include <QCryptographicHash>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -30,12 +30,6 @@ QMap<QString, QStringList> rowsWhere(const QString& column, const QString& value
     return rows;
 }
 
-QByteArray digest(const QString& file) {
-    QFile f(file);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
 // Runs a statement on a copy of the zip data (the program itself never
 // writes to it).
 void changeCopy(const QString& file, const QString& sql) {
@@ -50,28 +44,30 @@ void changeCopy(const QString& file, const QString& sql) {
 }
 
 // The addressee window, open and in the adding state, so its "우편번호" works.
-frmOrvane* openAddresseeWindow() {
-    frmOrvane* window = frmOrvane::open();
+AddresseeWindow* openAddresseeWindow() {
+    AddresseeWindow* window = AddresseeWindow::open();
     if (window)
         QTest::mouseClick(window->cmdCustomerAdd, Qt::LeftButton);
     return window;
 }
 
-QStringList boxes(const frmOrvane* w) {
+QStringList boxes(const AddresseeWindow* w) {
     return {w->txtCustomerZipcode->text(), w->txtCustomerAddress1->text(),
             w->txtCustomerAddress2->text()};
 }
 
-QStringList boxes(const frmSearchPersonal* w) {
+QStringList boxes(const SenderDialog* w) {
     return {w->txtPersonalZipcode->text(), w->txtPersonalAddress1->text(),
             w->txtPersonalAddress2->text()};
 }
 } // namespace
 
-class tst_zipcode : public QObject {
+class tst_zipcode : public QObject, Fixture {
     Q_OBJECT
   private slots:
     void initTestCase() { Fonts::install(); }
+    void init() { setUpTest(); }
+    void cleanup() { tearDownTest(); }
 
     void builtData();
     void missingOrUnreadableFile_data();
@@ -141,10 +137,7 @@ void tst_zipcode::missingOrUnreadableFile() {
     QFETCH(QByteArray, content);
     QFETCH(QString, sql);
     QFETCH(QString, says);
-    TempProgramFolder folder;
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    const QString file = folder.file("zipcode.mdb");
+    const QString file = folder->file("zipcode.mdb");
     if (!content.isEmpty()) {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -152,47 +145,42 @@ void tst_zipcode::missingOrUnreadableFile() {
     }
     if (!sql.isEmpty())
         changeCopy(file, sql);
-    const QByteArray before = QFile::exists(file) ? digest(file) : QByteArray();
+    const QByteArray before = QFile::exists(file) ? TestSupport::digest(file) : QByteArray();
 
-    QCOMPARE(frmSearchZipcode::open(), nullptr);
-    QCOMPARE(frmSearchZipcode::instance(), nullptr);
-    QCOMPARE(answers.messages.size(), 1);
-    const MessageBox::Message& m = answers.messages.first();
+    QCOMPARE(ZipCodeDialog::open(), nullptr);
+    QCOMPARE(ZipCodeDialog::instance(), nullptr);
+    QCOMPARE(answers->messages.size(), 1);
+    const MessageBox::Message& m = answers->messages.first();
     QCOMPARE(m.title, QStringLiteral("경고"));
     QCOMPARE(m.icon, MessageBox::Icon::Stop);
     QVERIFY2(m.text.startsWith("우편번호를 검색할 수 없습니다.\n" + says), qPrintable(m.text));
     // Nothing is created or changed.
     QCOMPARE(QFile::exists(file), !before.isEmpty());
     if (!before.isEmpty())
-        QCOMPARE(digest(file), before);
+        QCOMPARE(TestSupport::digest(file), before);
 }
 
 // A file spoilt while the dialog is open is reported; nothing crashes.
 void tst_zipcode::fileBrokenAfterOpening() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    frmSearchZipcode* dialog = frmSearchZipcode::open();
+    copyZipcodeDb(*folder);
+    ZipCodeDialog* dialog = ZipCodeDialog::open();
     QVERIFY(dialog);
-    QFile f(folder.file("zipcode.mdb"));
+    QFile f(folder->file("zipcode.mdb"));
     QVERIFY(f.open(QIODevice::ReadWrite));
     f.write(QByteArray(4096, 'x'));
     f.close();
     search(dialog, QStringLiteral("송정동"));
-    QCOMPARE(answers.messages.size(), 1);
+    QCOMPARE(answers->messages.size(), 1);
     QVERIFY(
-        answers.lastText().startsWith(QStringLiteral("zipcode.mdb 파일을 읽을 수 없습니다.\n")));
-    QCOMPARE(answers.messages.first().icon, MessageBox::Icon::Stop);
+        answers->lastText().startsWith(QStringLiteral("zipcode.mdb 파일을 읽을 수 없습니다.\n")));
+    QCOMPARE(answers->messages.first().icon, MessageBox::Icon::Stop);
     QCOMPARE(dialog->lstSearchDataList->count(), 0);
     QVERIFY(dialog->isVisible());
 }
 
 void tst_zipcode::layout() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    frmSearchZipcode* d = frmSearchZipcode::open();
+    copyZipcodeDb(*folder);
+    ZipCodeDialog* d = ZipCodeDialog::open();
     QVERIFY(d);
     QVERIFY(d->isVisible());
     QCOMPARE(d->windowTitle(), QStringLiteral("우편번호검색"));
@@ -220,8 +208,7 @@ void tst_zipcode::layout() {
     };
     for (const Expected& e : expected) {
         QCOMPARE(e.widget->objectName(), QString::fromLatin1(e.name));
-        QCOMPARE(e.widget->geometry(),
-                 Twips::rect(e.twips.x(), e.twips.y(), e.twips.width(), e.twips.height()));
+        checkPlace(e.widget, e.twips);
         QCOMPARE(e.widget->font().family(), QStringLiteral("굴림"));
         QCOMPARE(e.widget->font().pointSizeF(), 9.75);
         QString caption;
@@ -254,10 +241,8 @@ void tst_zipcode::layout() {
 
 // 송정동: the 84 rows of that district, in 10 provinces, in list order.
 void tst_zipcode::searchByDistrict() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    frmSearchZipcode* d = frmSearchZipcode::open();
+    copyZipcodeDb(*folder);
+    ZipCodeDialog* d = ZipCodeDialog::open();
     QVERIFY(d);
     search(d, QStringLiteral("송정동"));
 
@@ -269,7 +254,7 @@ void tst_zipcode::searchByDistrict() {
     QStringList provinces;
     QStringList previous;
     for (const QString& line : lines) {
-        const QString key = Controls::lineKey(line);
+        const QString key = TextRules::lineKey(line);
         QVERIFY2(rows.contains(key), qPrintable(line));
         keys << key;
         const QStringList row = rows[key]; // sido, gugun, dong, ri, st_bunji, zipcode
@@ -305,10 +290,8 @@ void tst_zipcode::searchByDistrict() {
 
 // 송곡리 is no district: the second pass finds it as a village.
 void tst_zipcode::searchByVillage() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    frmSearchZipcode* d = frmSearchZipcode::open();
+    copyZipcodeDb(*folder);
+    ZipCodeDialog* d = ZipCodeDialog::open();
     QVERIFY(d);
     search(d, QStringLiteral("송정동"));
     QCOMPARE(d->lstSearchDataList->count(), 84);
@@ -322,7 +305,7 @@ void tst_zipcode::searchByVillage() {
     QCOMPARE(lines.size(), 20);
     QStringList previous;
     for (const QString& line : lines) {
-        const QStringList row = rows.value(Controls::lineKey(line));
+        const QStringList row = rows.value(TextRules::lineKey(line));
         QCOMPARE(row.value(3), QStringLiteral("송곡리"));
         QVERIFY2(previous <= row.mid(0, 5), qPrintable(line));
         previous = row.mid(0, 5);
@@ -336,22 +319,27 @@ void tst_zipcode::searchByVillage() {
 // A name that is a district of some rows and a village of others lists the
 // district rows only.
 void tst_zipcode::districtBeforeVillage() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    changeCopy(folder.file("zipcode.mdb"),
+    copyZipcodeDb(*folder);
+    changeCopy(folder->file("zipcode.mdb"),
                "insert into zip values ('90001', '999-999', '경기', '가상군', '가상면', '송정동', "
                "' ', ' ')");
-    changeCopy(folder.file("zipcode.mdb"),
+    changeCopy(folder->file("zipcode.mdb"),
                "insert into zip values ('90002', '999-998', '경기', '가상군', '송곡리', ' ', ' ', "
                "' ')");
-    WindowsGuard windows;
-    frmSearchZipcode* d = frmSearchZipcode::open();
+    ZipCodeDialog* d = ZipCodeDialog::open();
     QVERIFY(d);
     search(d, QStringLiteral("송정동"));
     QCOMPARE(d->lstSearchDataList->count(), 84);
     QCOMPARE(rowOfKey(d, "90001"), -1);
     search(d, QStringLiteral("송곡리"));
     QCOMPARE(listLines(d), QStringList{"999-998 경기 가상군 송곡리  " + blanks90 + "90002"});
+
+    // However wide the list, the short line does not show its key at the right.
+    d->lstSearchDataList->resize(1000, d->lstSearchDataList->height());
+    d->lstSearchDataList->doItemsLayout();
+    const QImage drawn = d->lstSearchDataList->viewport()->grab().toImage();
+    d->lstSearchDataList->item(0)->setText(listLines(d).first().chopped(5));
+    QCOMPARE(d->lstSearchDataList->viewport()->grab().toImage(), drawn);
 }
 
 void tst_zipcode::noResult_data() {
@@ -367,10 +355,8 @@ void tst_zipcode::noResult_data() {
 
 void tst_zipcode::noResult() {
     QFETCH(QString, text);
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    frmSearchZipcode* d = frmSearchZipcode::open();
+    copyZipcodeDb(*folder);
+    ZipCodeDialog* d = ZipCodeDialog::open();
     QVERIFY(d);
     search(d, QStringLiteral("송곡리"));
     QCOMPARE(d->lstSearchDataList->count(), 20);
@@ -384,16 +370,12 @@ void tst_zipcode::noResult() {
 // Chosen from the addressee window: zip code, first address line with two
 // blanks before the district, and the village only when there is one.
 void tst_zipcode::doubleClickFillsAddresseeWindow() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    frmOrvane* w = openAddresseeWindow();
+    copyZipcodeDb(*folder);
+    AddresseeWindow* w = openAddresseeWindow();
     QVERIFY(w);
     TestSupport::type(w->txtCustomerAddress2, QStringLiteral("본가 12번지"));
     QTest::mouseClick(w->cmdSearchZipcode, Qt::LeftButton);
-    QCOMPARE(Module1::ZipSearchCaller, QStringLiteral("1"));
-    frmSearchZipcode* d = frmSearchZipcode::instance();
+    ZipCodeDialog* d = ZipCodeDialog::instance();
     QVERIFY(d && d->isVisible());
 
     // A row without a village keeps the second line; the focus stays.
@@ -402,73 +384,66 @@ void tst_zipcode::doubleClickFillsAddresseeWindow() {
     QCOMPARE(w->focusWidget(), focus);
     QCOMPARE(boxes(w), (QStringList{"240-806", "강원 동해시  송정동", "본가 12번지"}));
     QVERIFY(!d->isVisible());
-    QTRY_COMPARE(frmSearchZipcode::instance(), nullptr);
+    QTRY_COMPARE(ZipCodeDialog::instance(), nullptr);
 
     // A row with a village overwrites it.
     QTest::mouseClick(w->cmdSearchZipcode, Qt::LeftButton);
-    d = frmSearchZipcode::instance();
+    d = ZipCodeDialog::instance();
     QVERIFY(d);
     QCOMPARE(d->txtSearchData->text(), QString());
     QCOMPARE(d->lstSearchDataList->count(), 0);
     choose(d, QStringLiteral("송곡리"), "28446");
     QCOMPARE(boxes(w), (QStringList{"467-872", "경기 이천시  모가면", "송곡리"}));
-    QTRY_COMPARE(frmSearchZipcode::instance(), nullptr);
+    QTRY_COMPARE(ZipCodeDialog::instance(), nullptr);
 
     // Nothing is stored by the dialog: the addressee window saves.
-    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"), "select count(*) from customer"),
+    QCOMPARE(TestSupport::query(folder->file("orvaneit.mdb"), "select count(*) from customer"),
              (QList<QStringList>{{"0"}}));
 }
 
 // Both windows open: the one whose zip code button was pressed last is filled.
 void tst_zipcode::lastOpenerIsFilled() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    const QByteArray zipData = digest(folder.file("zipcode.mdb"));
-    frmOrvane* w = openAddresseeWindow();
+    copyZipcodeDb(*folder);
+    const QByteArray zipData = TestSupport::digest(folder->file("zipcode.mdb"));
+    AddresseeWindow* w = openAddresseeWindow();
     QVERIFY(w);
     QTest::mouseClick(w->cmdSearchPersonal, Qt::LeftButton);
-    frmSearchPersonal* p = frmSearchPersonal::instance();
+    SenderDialog* p = SenderDialog::instance();
     QVERIFY(p);
 
     QTest::mouseClick(p->cmdSearchZipcode, Qt::LeftButton);
-    QCOMPARE(Module1::ZipSearchCaller, QStringLiteral("2"));
-    frmSearchZipcode* d = frmSearchZipcode::instance();
+    ZipCodeDialog* d = ZipCodeDialog::instance();
     QVERIFY(d);
     search(d, QStringLiteral("송곡리"));
     // Pressed again, the open dialog comes to the front as it is.
     QTest::mouseClick(w->cmdSearchZipcode, Qt::LeftButton);
-    QCOMPARE(frmSearchZipcode::instance(), d);
+    QCOMPARE(ZipCodeDialog::instance(), d);
     QCOMPARE(d->txtSearchData->text(), QStringLiteral("송곡리"));
     QCOMPARE(d->lstSearchDataList->count(), 20);
     doubleClickRow(d, rowOfKey(d, "28446"));
     QCOMPARE(boxes(w), (QStringList{"467-872", "경기 이천시  모가면", "송곡리"}));
     QCOMPARE(boxes(p), (QStringList{"", "", ""}));
-    QTRY_COMPARE(frmSearchZipcode::instance(), nullptr);
+    QTRY_COMPARE(ZipCodeDialog::instance(), nullptr);
 
     // And the other way round.
     QTest::mouseClick(w->cmdSearchZipcode, Qt::LeftButton);
     QTest::mouseClick(p->cmdSearchZipcode, Qt::LeftButton);
-    choose(frmSearchZipcode::instance(), QStringLiteral("송정동"), "4984");
+    choose(ZipCodeDialog::instance(), QStringLiteral("송정동"), "4984");
     QCOMPARE(boxes(p), (QStringList{"133-836", "서울 성동구  송정동", ""}));
     QCOMPARE(boxes(w), (QStringList{"467-872", "경기 이천시  모가면", "송곡리"}));
     // The zip code file is only ever read.
-    QCOMPARE(digest(folder.file("zipcode.mdb")), zipData);
+    QCOMPARE(TestSupport::digest(folder->file("zipcode.mdb")), zipData);
 }
 
 void tst_zipcode::cancelChangesNothing() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    frmOrvane* w = openAddresseeWindow();
+    copyZipcodeDb(*folder);
+    AddresseeWindow* w = openAddresseeWindow();
     QVERIFY(w);
     TestSupport::type(w->txtCustomerZipcode, QStringLiteral("111-222"));
     TestSupport::type(w->txtCustomerAddress1, QStringLiteral("서울 어딘가"));
     TestSupport::type(w->txtCustomerAddress2, QStringLiteral("3번지"));
     QTest::mouseClick(w->cmdSearchPersonal, Qt::LeftButton);
-    frmSearchPersonal* p = frmSearchPersonal::instance();
+    SenderDialog* p = SenderDialog::instance();
     QVERIFY(p);
     TestSupport::type(p->txtPersonalAddress2, QStringLiteral("그대로"));
     const QStringList addressee = boxes(w);
@@ -476,13 +451,13 @@ void tst_zipcode::cancelChangesNothing() {
 
     for (QPushButton* opener : {w->cmdSearchZipcode, p->cmdSearchZipcode}) {
         QTest::mouseClick(opener, Qt::LeftButton);
-        frmSearchZipcode* d = frmSearchZipcode::instance();
+        ZipCodeDialog* d = ZipCodeDialog::instance();
         QVERIFY(d);
         search(d, QStringLiteral("송곡리"));
         d->lstSearchDataList->setCurrentRow(0);
         QTest::mouseClick(d->cmdCencel, Qt::LeftButton);
         QVERIFY(!d->isVisible());
-        QTRY_COMPARE(frmSearchZipcode::instance(), nullptr);
+        QTRY_COMPARE(ZipCodeDialog::instance(), nullptr);
         QCOMPARE(boxes(w), addressee);
         QCOMPARE(boxes(p), sender);
     }
@@ -491,18 +466,15 @@ void tst_zipcode::cancelChangesNothing() {
 // The message line, an empty selection, or a row gone from the file: nothing
 // is copied and the dialog stays open.
 void tst_zipcode::doubleClickWithoutRow() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    frmOrvane* w = openAddresseeWindow();
+    copyZipcodeDb(*folder);
+    AddresseeWindow* w = openAddresseeWindow();
     QVERIFY(w);
     TestSupport::type(w->txtCustomerAddress2, QStringLiteral("그대로"));
     QTest::mouseClick(w->cmdSearchZipcode, Qt::LeftButton);
-    frmSearchZipcode* d = frmSearchZipcode::instance();
+    ZipCodeDialog* d = ZipCodeDialog::instance();
     QVERIFY(d);
     const QStringList before = boxes(w);
-    const qsizetype shown = answers.messages.size();
+    const qsizetype shown = answers->messages.size();
 
     search(d, QStringLiteral("없는동"));
     QCOMPARE(listLines(d), QStringList{noResultLine});
@@ -522,11 +494,11 @@ void tst_zipcode::doubleClickWithoutRow() {
 
     // A row that left the file after the search.
     search(d, QStringLiteral("송곡리"));
-    changeCopy(folder.file("zipcode.mdb"), "delete from zip where seq = '28446'");
+    changeCopy(folder->file("zipcode.mdb"), "delete from zip where seq = '28446'");
     doubleClickRow(d, rowOfKey(d, "28446"));
     QVERIFY(d->isVisible());
     QCOMPARE(boxes(w), before);
-    QCOMPARE(answers.messages.size(), shown);
+    QCOMPARE(answers->messages.size(), shown);
 
     // Another line still works.
     doubleClickRow(d, rowOfKey(d, "29719"));
@@ -535,21 +507,18 @@ void tst_zipcode::doubleClickWithoutRow() {
 
 // The window that asked has been closed meanwhile: nothing is written.
 void tst_zipcode::closedOpenerGetsNothing() {
-    TempProgramFolder folder;
-    copyZipcodeDb(folder);
-    WindowsGuard windows;
-    ScriptedAnswerer answers;
-    frmOrvane* w = openAddresseeWindow();
+    copyZipcodeDb(*folder);
+    AddresseeWindow* w = openAddresseeWindow();
     QVERIFY(w);
     TestSupport::type(w->txtCustomerAddress2, QStringLiteral("그대로"));
     QTest::mouseClick(w->cmdSearchPersonal, Qt::LeftButton);
-    frmSearchPersonal* p = frmSearchPersonal::instance();
+    SenderDialog* p = SenderDialog::instance();
     QVERIFY(p);
     QTest::mouseClick(p->cmdSearchZipcode, Qt::LeftButton);
-    frmSearchZipcode* d = frmSearchZipcode::instance();
+    ZipCodeDialog* d = ZipCodeDialog::instance();
     QVERIFY(d);
     p->close(); // the close box
-    QTRY_COMPARE(frmSearchPersonal::instance(), nullptr);
+    QTRY_COMPARE(SenderDialog::instance(), nullptr);
 
     const QStringList before = boxes(w);
     choose(d, QStringLiteral("송곡리"), "28446");
@@ -558,18 +527,18 @@ void tst_zipcode::closedOpenerGetsNothing() {
 
     // Reopened, the sender dialog asks again and gets the row.
     QTest::mouseClick(w->cmdSearchPersonal, Qt::LeftButton);
-    p = frmSearchPersonal::instance();
+    p = SenderDialog::instance();
     QVERIFY(p);
     QTest::mouseClick(p->cmdSearchZipcode, Qt::LeftButton);
-    QCOMPARE(frmSearchZipcode::instance(), d);
+    QCOMPARE(ZipCodeDialog::instance(), d);
     doubleClickRow(d, rowOfKey(d, "28446"));
     QCOMPARE(boxes(p), (QStringList{"467-872", "경기 이천시  모가면", "송곡리"}));
     QCOMPARE(boxes(w), before);
-    QTRY_COMPARE(frmSearchZipcode::instance(), nullptr);
+    QTRY_COMPARE(ZipCodeDialog::instance(), nullptr);
 
-    // The addressee window gone, its code names no window.
-    Module1::ZipSearchCaller = QStringLiteral("1");
-    d = frmSearchZipcode::open();
+    // The addressee window gone, the dialog it opened fills no window.
+    QTest::mouseClick(w->cmdSearchZipcode, Qt::LeftButton);
+    d = ZipCodeDialog::instance();
     delete w;
     choose(d, QStringLiteral("송곡리"), "28446");
     QVERIFY(d->isVisible());

@@ -1,7 +1,8 @@
 // End to end through a real CUPS server: the default printer is a PDF queue
 // (set up by scripts/cups-pdf-printer.sh), so every page becomes a PDF file.
 #include "TestSupport.h"
-#include "print/frmPrintData.h"
+#include "pages/PageRenderer.h"
+#include "print/PrintWindow.h"
 #include "store/AddressBook.h"
 #include "ui/Fonts.h"
 
@@ -10,7 +11,10 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTextLayout>
 #include <QtTest>
+#include <cups/cups.h>
 
 namespace {
 QString outputFolder() {
@@ -36,7 +40,9 @@ QList<Word> words(const QString& pdf) {
     QList<Word> found;
     for (auto m = word.globalMatch(html); m.hasNext();) {
         const auto w = m.next();
-        found << Word{w.captured(5),
+        // A blank between two glyphs may come back as a control character.
+        static const QRegularExpression control("[\\x01-\\x1f]");
+        found << Word{w.captured(5).remove(control),
                       QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
                              QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))};
     }
@@ -60,6 +66,40 @@ QStringList marked(const QStringList& before, const QString& mark) {
     return found;
 }
 
+// Waits for the `count` PDFs of this run that carry `mark`.
+QStringList awaitMarked(const QStringList& before, const QString& mark, int count) {
+    (void)QTest::qWaitFor([&] { return marked(before, mark).size() >= count; }, 120000);
+    QTest::qWait(1000);
+    return marked(before, mark);
+}
+
+// A PDF reader puts the top of a word's box at the highest point of the
+// glyphs in the file of the face that sets the word (its font box), above
+// the line's baseline. In points below the line's top, as Qt sets the line.
+double boxTopBelowLineTop(const QString& pdf, const QString& word, const QString& face,
+                          double size) {
+    QFile file(pdf);
+    file.open(QIODevice::ReadOnly);
+    const QFont font = PageRenderer::font(face, size);
+    QTextLayout layout(word, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QString setBy = layout.glyphRuns().value(0).rawFont().familyName();
+    static const QRegularExpression box(
+        "FontName/\\w+\\+(\\w+)/FontBBox\\[\\S+ \\S+ \\S+ (\\S+)\\]");
+    double highest = 0;
+    for (auto m = box.globalMatch(QString::fromLatin1(file.readAll())); m.hasNext();) {
+        const auto found = m.next();
+        if (found.captured(1).compare(setBy, Qt::CaseInsensitive) == 0)
+            highest = found.captured(2).toDouble() / 1000 * size;
+    }
+    QImage measure(1, 1, QImage::Format_Mono);
+    measure.setDotsPerMeterX(qRound(1200 / 0.0254));
+    measure.setDotsPerMeterY(qRound(1200 / 0.0254));
+    return QFontMetricsF(font, &measure).ascent() * 72 / 1200 - highest;
+}
+
 int pageCount(const QString& pdf) {
     QProcess p;
     p.start("pdfinfo", {pdf});
@@ -75,6 +115,7 @@ class CupsPrintTest : public QObject {
   private slots:
     void initTestCase() {
         Fonts::install();
+        QStandardPaths::setTestModeEnabled(true);
         if (QPrinterInfo::defaultPrinterName() != "PDF")
             QSKIP("no CUPS server with the PDF queue as default printer "
                   "(scripts/cups-pdf-printer.sh start, as root, sets one up)");
@@ -93,9 +134,9 @@ class CupsPrintTest : public QObject {
                                       {"zipcode", "100-011"}});
         AddressBook::startUp();
         const QStringList before = pdfs();
-        frmPrintData* w = frmPrintData::open();
+        PrintWindow* w = PrintWindow::open();
         QVERIFY(w);
-        const int face = w->cboPrinterFont->findText("NanumGothic");
+        const int face = w->cboPrinterFont->findText("굴림");
         QVERIFY(face >= 0);
         w->cboPrinterFont->setCurrentIndex(face);
         emit w->cboPrinterFont->activated(face);
@@ -116,20 +157,13 @@ class CupsPrintTest : public QObject {
 
         // Where the name line should stand: twips from the printable area's
         // corner on the landscape page, turned onto the portrait PDF page.
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName("PDF");
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Landscape);
-        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
-        QFont font("NanumGothic");
-        font.setPointSizeF(12);
-        const double height =
-            QFontMetricsF(font, &printer).height() / printer.resolution() * 1440.0;
+        const QPointF printable = PrinterLayer::printer().sheet().origin() / 20;
+        const double height = PageRenderer::lineHeight("굴림", 12);
         const double lineHeight = height / 20;
         // Name line of an addressee without company line: address 1 and 2
         // and a blank line above it.
-        const double landscapeX = printable.left() + 8780 / 20.0;
-        const double landscapeTop = printable.top() + (6237 + 3 * qRound(height)) / 20.0;
+        const double landscapeX = printable.x() + 8780 / 20.0;
+        const double landscapeTop = printable.y() + (6237 + 3 * height) / 20.0;
         const double tolerance = 72 / 25.4 * 0.5; // half a millimetre in points
 
         QStringList printedNames;
@@ -166,12 +200,21 @@ class CupsPrintTest : public QObject {
         TestSupport::addCustomer({{"seq", "1"}, {"name", "강감찬"}});
         TestSupport::addCustomer({{"seq", "2"}, {"name", "김유신"}});
         AddressBook::startUp();
-        frmPrintData* w = frmPrintData::open();
+        PrintWindow* w = PrintWindow::open();
         QVERIFY(w);
         QTest::mouseClick(w->cmdAllDataSelect, Qt::LeftButton);
         const QString mark = QString("FAIL%1").arg(QCoreApplication::applicationPid());
         w->txtPostScript->setText(mark);
         const QStringList before = pdfs();
+
+        // A print service that stops answering is named with the printer.
+        cupsSetServer("127.0.0.1:1");
+        QTest::mouseClick(w->cmdDataPrint, Qt::LeftButton);
+        cupsSetServer(nullptr);
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY2(answers.lastText().contains("PDF"), qPrintable(answers.lastText()));
+        QCOMPARE(w->lstDataPrintList->count(), 2);
+        answers.clear();
 
         // CUPS takes the user's default printer from LPDEST.
         qputenv("LPDEST", "Refusing");
@@ -198,6 +241,93 @@ class CupsPrintTest : public QObject {
         delete w;
     }
 
+    // The first line of each block starts at its place counted from the
+    // sheet's corner plus the printable area the queue's driver reports, in
+    // the font box's first face; the adjustment the user keeps for the
+    // printer moves it by its amount, also after the window is opened anew.
+    void linesLandOnTheirPlaces_data() {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<double>("margin"); // points, from the queue's driver
+        QTest::addColumn<QPointF>("shift"); // millimetres
+        QTest::newRow("no margins") << "PDF" << 0.0 << QPointF();
+        QTest::newRow("12 pt margins") << "Margins12" << 12.0 << QPointF();
+        QTest::newRow("adjusted") << "PDF" << 0.0 << QPointF(1.5, -2.3);
+    }
+    void linesLandOnTheirPlaces() {
+        QFETCH(QString, queue);
+        QFETCH(double, margin);
+        QFETCH(QPointF, shift);
+        ScriptedAnswerer answers;
+        TempProgramFolder folder;
+        TestSupport::setSender(
+            {{"company", "오르반상사"}, {"departposition", "과장"}, {"name", "홍길동"}});
+        TestSupport::addCustomer({{"seq", "1"}, {"name", "강감찬"}, {"address1", "종로구"}});
+        AddressBook::startUp();
+        qputenv("LPDEST", queue.toUtf8());
+        PrintWindow* w = PrintWindow::open();
+        QVERIFY(w);
+        w->spnPrintPositionX->setValue(shift.x());
+        w->spnPrintPositionY->setValue(shift.y());
+        delete w;
+        w = PrintWindow::open();
+        QCOMPARE(QPointF(w->spnPrintPositionX->value(), w->spnPrintPositionY->value()), shift);
+        const QStringList before = pdfs();
+        const QString mark = QString("AT%1").arg(QCoreApplication::applicationPid());
+        w->txtPostScript->setText(mark);
+        QTest::mouseClick(w->cmdAllDataSelect, Qt::LeftButton);
+        QTest::mouseClick(w->cmdDataPrint, Qt::LeftButton);
+        const QStringList letter = awaitMarked(before, mark, 1);
+        w->optLetterTypeQB3802->setChecked(true);
+        w->optMarried_2->setChecked(true);
+        QTest::mouseClick(w->cmdSpecialFormPrint, Qt::LeftButton);
+        QCOMPARE(answers.messages.size(), 0);
+        delete w;
+        qunsetenv("LPDEST");
+        QStringList envelope;
+        QTRY_VERIFY_WITH_TIMEOUT((envelope = pdfs(), envelope.size() == before.size() + 2), 120000);
+        envelope.removeLast();
+        QCOMPARE(letter.size(), 1);
+        QVERIFY(letter[0].endsWith(envelope.last()));
+
+        // Where a line's first word starts, in landscape points from the
+        // sheet's corner; the portrait PDF page carries the landscape page
+        // turned, its lines running upwards.
+        auto starts = [](const QString& file) {
+            QHash<QString, QPointF> at;
+            for (const Word& word : words(file))
+                at.insert(word.text, QPointF(842 - word.box.bottom(), word.box.left()));
+            return at;
+        };
+        const QString envelopeFile = QDir(outputFolder()).filePath(pdfs().last());
+        const auto onLetter = starts(letter[0]);
+        const auto onEnvelope = starts(envelopeFile);
+        const QPointF origin =
+            QPointF(margin, margin) + shift * (72 / 25.4); // printable area's corner, adjusted
+        const QString face = "굴림";
+        const struct {
+            const QHash<QString, QPointF>& page;
+            QString file;
+            QString word;
+            int x, y;
+            QString face;
+            double size;
+        } blocks[] = {{onLetter, letter[0], "오르반상사", 2914, 3750, face, 18},
+                      {onLetter, letter[0], "종로구", 8780, 6237, face, 12},
+                      {onEnvelope, envelopeFile, QString::fromUtf16(u"\u795D\u83EF\u5A5A"), 5764,
+                       3354, "굴림체", 56},
+                      {onEnvelope, envelopeFile, "오르반상사", 10370, 5748, face, 18}};
+        const double tolerance = 72 / 25.4 * 0.1;
+        for (const auto& b : blocks) {
+            QVERIFY2(b.page.contains(b.word), qPrintable(b.word));
+            const QPointF expected =
+                origin + QPointF(b.x / 20.0,
+                                 b.y / 20.0 + boxTopBelowLineTop(b.file, b.word, b.face, b.size));
+            const QPointF at = b.page.value(b.word);
+            QVERIFY2(qAbs(at.x() - expected.x()) < tolerance, qPrintable(b.word));
+            QVERIFY2(qAbs(at.y() - expected.y()) < tolerance, qPrintable(b.word));
+        }
+    }
+
     void oneGreetingEnvelopeOnePage() {
         ScriptedAnswerer answers;
         TempProgramFolder folder;
@@ -205,7 +335,7 @@ class CupsPrintTest : public QObject {
             {{"company", "오르반상사"}, {"departposition", "과장"}, {"name", "홍길동"}});
         AddressBook::startUp();
         const QStringList before = pdfs();
-        frmPrintData* w = frmPrintData::open();
+        PrintWindow* w = PrintWindow::open();
         QVERIFY(w);
         w->optMarried_2->setChecked(true);
         QTest::mouseClick(w->cmdSpecialFormPrint, Qt::LeftButton);

@@ -1,7 +1,8 @@
 #include "TestSupport.h"
-#include "print/RecordingPrinter.h"
-#include "print/frmPrintData.h"
+#include "pages/RecordingPrinter.h"
+#include "print/PrintWindow.h"
 #include "store/AddressBook.h"
+#include "store/TextRules.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 
@@ -74,12 +75,8 @@ void senderBlock(Flow& f, const Form& form) {
 }
 } // namespace
 
-class LetterFormTest : public QObject {
+class LetterFormTest : public QObject, PrintWindowFixture {
     Q_OBJECT
-    ScriptedAnswerer* answers = nullptr;
-    TempProgramFolder* folder = nullptr;
-    RecordingPrinter* printer = nullptr;
-    frmPrintData* w = nullptr;
 
     void fullSender() {
         TestSupport::setSender({{"name", "홍길동  "},
@@ -94,11 +91,6 @@ class LetterFormTest : public QObject {
                                 {"address1", "서울 강남구  개포1동"},
                                 {"address2", "123-45"}});
     }
-    void openWindow() {
-        AddressBook::startUp();
-        w = frmPrintData::open();
-        QVERIFY(w);
-    }
     void choose(const char* option) { w->findChild<QRadioButton*>(option)->setChecked(true); }
     void printAll() {
         QTest::mouseClick(w->cmdAllDataSelect, Qt::LeftButton);
@@ -107,20 +99,8 @@ class LetterFormTest : public QObject {
 
   private slots:
     void initTestCase() { Fonts::install(); }
-    void init() {
-        answers = new ScriptedAnswerer;
-        folder = new TempProgramFolder;
-        printer = new RecordingPrinter;
-        PrinterLayer::setPrinter(printer);
-    }
-    void cleanup() {
-        delete w;
-        w = nullptr;
-        PrinterLayer::setPrinter(nullptr);
-        delete printer;
-        delete folder;
-        delete answers;
-    }
+    void init() { setUpTest(); }
+    void cleanup() { tearDownTest(); }
 
     void addresseePages_data() {
         QTest::addColumn<int>("form");
@@ -274,7 +254,7 @@ class LetterFormTest : public QObject {
         QCOMPARE(w->lstDataAllList->count(), 3);
         QCOMPARE(w->lstDataPrintList->count(), 0);
         // The shared cursor stands on the last addressee printed.
-        QCOMPARE(Module1::CustomerCursor->field("name"), QString("다"));
+        QCOMPARE(AppState::CustomerCursor->field("name"), QString("다"));
     }
 
     void withoutSenderRowOnlyTheAddressee() {
@@ -287,14 +267,61 @@ class LetterFormTest : public QObject {
         QCOMPARE(printer->jobs[0].lines.first().y, 6237);
     }
 
+    // Every page sets its form's sizes, whatever was printed before.
+    void withoutSenderRowAfterAGreetingEnvelope() {
+        addCustomer({{"seq", "1"}, {"name", "가"}});
+        openWindow();
+        w->optMarried_1->setChecked(true);
+        QTest::mouseClick(w->cmdSpecialFormPrint, Qt::LeftButton);
+        QCOMPARE(printer->jobs[0].lines.last().size, 56.0);
+        printAll();
+        choose("optLetterTypeQD3805");
+        QTest::mouseClick(w->chkPersonInfoPrint, Qt::LeftButton);
+        QTest::mouseClick(w->cmdDataPrint, Qt::LeftButton);
+        QCOMPARE(printer->jobs.size(), 3);
+        for (const auto& line : printer->jobs[1].lines)
+            QCOMPARE(line.size, 12.0);
+        QCOMPARE(printer->jobs[2].lines.size(), 1);
+        QCOMPARE(printer->jobs[2].lines[0].size, 15.0);
+    }
+
+    void senderRowThatCannotBeReadIsReported() {
+        fullSender();
+        addCustomer({{"seq", "1"}, {"name", "가"}});
+        openWindow();
+        TestSupport::query(folder->file("orvaneit.mdb"), "drop table personal");
+        printAll();
+        QCOMPARE(printer->jobs.size(), 0);
+        QCOMPARE(answers->messages.size(), 1);
+        QVERIFY(answers->lastText().startsWith("인쇄하지 못했습니다."));
+        QCOMPARE(w->lstDataPrintList->count(), 1);
+    }
+
+    // A run of more than a few pages shows its progress and stops between
+    // two pages; what was not printed stays in the print list.
+    void longRunStops() {
+        for (int i = 1; i <= 5; ++i)
+            addCustomer({{"seq", QString::number(i)}, {"name", QString("이름%1").arg(i)}});
+        openWindow();
+        QTimer::singleShot(0, w, [this] {
+            auto* progress = w->findChild<QProgressDialog*>("dlgPrintProgress");
+            QVERIFY(progress && progress->labelText().startsWith("1 / 5"));
+            progress->cancel();
+        });
+        printAll();
+        QCOMPARE(printer->jobs.size(), 1);
+        QCOMPARE(w->lstDataPrintList->count(), 4);
+        QCOMPARE(answers->messages.size(), 0);
+    }
+
     void deletedAddresseeIsSkipped() {
         addCustomer({{"seq", "1"}, {"name", "가"}});
         addCustomer({{"seq", "2"}, {"name", "나"}});
         openWindow();
         // The addressee window deletes 가 while the print window is open.
-        Module1::CustomerCursor->findFirst("seq", "1");
-        Module1::CustomerCursor->deleteCurrent();
-        Module1::CustomerCursor->requery();
+        AppState::CustomerCursor->findFirst("seq", "1");
+        AppState::CustomerCursor->deleteCurrent();
+        AppState::CustomerCursor->requery();
         printAll();
         QCOMPARE(printer->jobs.size(), 1);
         QCOMPARE(printer->jobs[0].lines[2].text, QString("나 님 귀하"));
@@ -313,12 +340,22 @@ class LetterFormTest : public QObject {
         QCOMPARE(answers->messages[0].title, QString("경고"));
         QVERIFY(answers->lastText().startsWith("인쇄하지 못했습니다."));
         QCOMPARE(w->lstDataPrintList->count(), 2);
-        QCOMPARE(Controls::lineKey(w->lstDataPrintList->item(0)->text()), QString("2"));
+        QCOMPARE(TextRules::lineKey(w->lstDataPrintList->item(0)->text()), QString("2"));
         QCOMPARE(w->txtPostScript->text(), QString("추신"));
         // Once the printer takes jobs again the rest print.
         QTest::mouseClick(w->cmdDataPrint, Qt::LeftButton);
         QCOMPARE(printer->jobs.size(), 3);
         QCOMPARE(w->lstDataPrintList->count(), 0);
+
+        // Sender-only pages not printed stay in the copies box.
+        QTest::mouseClick(w->chkPersonInfoPrint, Qt::LeftButton);
+        w->txtNumberOfCopies->setText("5");
+        printer->refuseJob = 6; // the third of these five pages
+        QTest::mouseClick(w->cmdDataPrint, Qt::LeftButton);
+        QCOMPARE(printer->jobs.size(), 5);
+        QVERIFY(answers->lastText().endsWith("인쇄하지 못한 부수는 '부 출력' 칸에 남아 있습니다."));
+        QCOMPARE(w->txtNumberOfCopies->text(), QString("3"));
+        QVERIFY(w->chkPersonInfoPrint->isChecked());
     }
 };
 

@@ -1,7 +1,11 @@
 #include "TestSupport.h"
-#include "print/RecordingPrinter.h"
-#include "print/frmPrintData.h"
+#include "pages/PageRenderer.h"
+#include "pages/PrintAdjustment.h"
+#include "pages/RecordingPrinter.h"
+#include "print/PreviewWindow.h"
+#include "print/PrintWindow.h"
 #include "store/AddressBook.h"
+#include "store/TextRules.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 
@@ -9,19 +13,9 @@
 
 using TestSupport::addCustomer;
 
-class PrintWindowTest : public QObject {
+class PrintWindowTest : public QObject, PrintWindowFixture {
     Q_OBJECT
-    ScriptedAnswerer* answers = nullptr;
-    TempProgramFolder* folder = nullptr;
-    RecordingPrinter* printer = nullptr;
-    frmPrintData* w = nullptr;
 
-    void openWindow() {
-        AddressBook::startUp();
-        w = frmPrintData::open();
-        QVERIFY(w);
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
     static QStringList lines(QListWidget* list) {
         QStringList texts;
         for (int i = 0; i < list->count(); ++i)
@@ -49,21 +43,12 @@ class PrintWindowTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { Fonts::install(); }
-    void init() {
-        answers = new ScriptedAnswerer;
-        folder = new TempProgramFolder;
-        printer = new RecordingPrinter;
-        PrinterLayer::setPrinter(printer);
-        w = nullptr;
+    void initTestCase() {
+        Fonts::install();
+        QStandardPaths::setTestModeEnabled(true);
     }
-    void cleanup() {
-        delete w;
-        PrinterLayer::setPrinter(nullptr);
-        delete printer;
-        delete folder;
-        delete answers;
-    }
+    void init() { setUpTest(); }
+    void cleanup() { tearDownTest(); }
 
     void loadListsEveryAddressee() {
         addCustomer({{"seq", "3"}, {"name", "나"}, {"company", "회사"}, {"department", "부"}});
@@ -76,21 +61,21 @@ class PrintWindowTest : public QObject {
         QCOMPARE(w->lstDataAllList->item(0)->text(), QString(12, ' ') + "학교 과" + blanks + "7");
         QCOMPARE(w->lstDataAllList->item(1)->text(), "가  " + QString(" ") + blanks + "12");
         QCOMPARE(w->lstDataAllList->item(2)->text(), "나  회사 부" + blanks + "3");
-        QCOMPARE(Controls::lineKey(w->lstDataAllList->item(0)->text()), QString("7"));
+        QCOMPARE(TextRules::lineKey(w->lstDataAllList->item(0)->text()), QString("7"));
         QVERIFY(w->optLetterTypeQA3801->isChecked());
         QCOMPARE(w->cboPrinterFont->count(), 4);
         QCOMPARE(w->cboPrinterFont->currentText(), QString("@굴림"));
-        QCOMPARE(w->HorizontalFontName, QString("굴림"));
-        QCOMPARE(w->VerticalFontName, QString("@굴림"));
-        QCOMPARE(w->txtPostScript->maxLength(), 30);
-        QCOMPARE(w->txtNumberOfCopies->maxLength(), 3);
+        QCOMPARE(w->horizontalFontName, QString("굴림"));
+        QCOMPARE(w->verticalFontName, QString("@굴림"));
+        QCOMPARE(Controls::characterLimit(w->txtPostScript), 30);
+        QCOMPARE(Controls::characterLimit(w->txtNumberOfCopies), 3);
         for (QRadioButton* greeting : w->fraSpecialForm->findChildren<QRadioButton*>())
             QVERIFY(!greeting->isChecked());
 
         // Opening again only brings the window forward: a new addressee is not listed.
         addCustomer({{"seq", "13"}, {"name", "다"}});
         AddressBook::startUp();
-        QCOMPARE(frmPrintData::open(), w);
+        QCOMPARE(PrintWindow::open(), w);
         QCOMPARE(w->lstDataAllList->count(), 3);
     }
 
@@ -155,21 +140,78 @@ class PrintWindowTest : public QObject {
     void fontNames() {
         openWindow();
         pickFont("@바탕체");
-        QCOMPARE(w->HorizontalFontName, QString("바탕체"));
-        QCOMPARE(w->VerticalFontName, QString("@바탕체"));
+        QCOMPARE(w->horizontalFontName, QString("바탕체"));
+        QCOMPARE(w->verticalFontName, QString("@바탕체"));
         pickFont("굴림");
-        QCOMPARE(w->HorizontalFontName, QString("굴림"));
-        QCOMPARE(w->VerticalFontName, QString("@굴림"));
+        QCOMPARE(w->horizontalFontName, QString("굴림"));
+        QCOMPARE(w->verticalFontName, QString("@굴림"));
         // Typing without picking changes neither name.
         w->cboPrinterFont->setEditText("Other");
-        QCOMPARE(w->HorizontalFontName, QString("굴림"));
+        QCOMPARE(w->horizontalFontName, QString("굴림"));
+    }
+
+    // The preview draws, with the page renderer, the very pages "인쇄" then
+    // prints, on the printer's sheet moved by its adjustment; previewing
+    // prints nothing and moves no line.
+    void previewShowsWhatPrints() {
+        addFourAddressees();
+        printer->realLineHeights = true;
+        printer->printable = QRectF(240, 240, 16358, 11426);
+        PrintAdjustment::setMillimetres("Recording", QPointF(1.5, -0.7));
+        openWindow();
+        QCOMPARE(w->spnPrintPositionX->value(), 1.5);
+        select(w->lstDataAllList, {1, 2});
+        click(w->cmdEachDataSelect);
+        w->txtPostScript->setText("추신");
+        click(w->cmdPrintPreview);
+        auto* preview = w->findChild<PreviewWindow*>();
+        QVERIFY(preview);
+        QCOMPARE(preview->lblPageNumber->text(), QString("1 / 2 쪽"));
+        click(preview->cmdNextPage);
+        QCOMPARE(preview->lblPageNumber->text(), QString("2 / 2 쪽"));
+        QVERIFY(!preview->cmdNextPage->isEnabled());
+        click(preview->cmdZoomIn);
+        QCOMPARE(preview->zoomPercent(), 100);
+        QCOMPARE(printer->jobs.size(), 0);
+        QCOMPARE(w->lstDataPrintList->count(), 2);
+
+        click(w->cmdDataPrint);
+        QCOMPARE(printer->jobs.size(), 2);
+        const Sheet sheet = printer->sheet();
+        QCOMPARE(sheet.origin(), QPointF(240 + 1.5 * 1440 / 25.4, 240 - 0.7 * 1440 / 25.4));
+        for (int page = 0; page < 2; ++page) {
+            QCOMPARE(PageRenderer::sheetImage(printer->jobs[page].lines, sheet, 96),
+                     preview->renderPage(page));
+        }
+        // Saved as PDF: one page per printed page, its text searchable.
+        QTemporaryDir dir;
+        QVERIFY(preview->savePdf(dir.filePath("p.pdf")));
+        QVERIFY(!preview->savePdf(dir.filePath("no/such/folder/p.pdf")));
+        QProcess text;
+        text.start("pdftotext", {dir.filePath("p.pdf"), "-"});
+        QVERIFY(text.waitForFinished());
+        QCOMPARE(QString::fromUtf8(text.readAllStandardOutput()).count("추신"), 2);
+    }
+
+    void damagedSettingsMeanNoAdjustment() {
+        const QString file =
+            QSettings(QSettings::IniFormat, QSettings::UserScope, "Orvane", "orvaneit").fileName();
+        QDir().mkpath(QFileInfo(file).path());
+        QFile damaged(file);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("[PrintPosition\n\x01\xff=x\nRecording/x=9e99\n");
+        damaged.close();
+        openWindow();
+        QCOMPARE(w->spnPrintPositionX->value(), 0.0);
+        QCOMPARE(printer->sheet().shift, QPointF());
+        QFile::remove(file);
     }
 
     void noPrinterClosesOnlyThisWindow() {
         printer->installedFonts.clear();
         AddressBook::startUp();
-        QVERIFY(!frmPrintData::open());
-        QVERIFY(!frmPrintData::instance());
+        QVERIFY(!PrintWindow::open());
+        QVERIFY(!PrintWindow::instance());
         QCOMPARE(answers->lastText(),
                  QString("프린터가 설치되어 있지 않거나,\n기본프린터가 설정되어 "
                          "있지 않습니다.\n프린터설정을 확인하시기 바랍니다."));

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
-#include "print/RecordingPrinter.h"
-#include "print/frmPrintData.h"
+#include "pages/PageRenderer.h"
+#include "pages/RecordingPrinter.h"
+#include "print/PrintWindow.h"
 #include "store/AddressBook.h"
 #include "ui/Fonts.h"
 
@@ -25,12 +26,8 @@ QList<uint> codePoints(const QString& text) {
 const int h18 = RecordingPrinter::heightOf(18);
 } // namespace
 
-class SpecialFormTest : public QObject {
+class SpecialFormTest : public QObject, PrintWindowFixture {
     Q_OBJECT
-    ScriptedAnswerer* answers = nullptr;
-    TempProgramFolder* folder = nullptr;
-    RecordingPrinter* printer = nullptr;
-    frmPrintData* w = nullptr;
 
     void sender(const QString& company, const QString& position, const QString& name) {
         TestSupport::setSender({{"company", company},
@@ -39,12 +36,11 @@ class SpecialFormTest : public QObject {
                                 {"department", "총무부"},
                                 {"telephone", "02-111"}});
     }
+    // The print window on its greeting envelope tab.
     void openWindow() {
-        AddressBook::startUp();
-        w = frmPrintData::open();
+        PrintWindowFixture::openWindow();
         QVERIFY(w);
         w->tabPrintDataInfo->setCurrentIndex(1);
-        QVERIFY(QTest::qWaitForWindowExposed(w));
     }
     void choose(const char* option) {
         QTest::mouseClick(w->findChild<QRadioButton*>(option), Qt::LeftButton, {}, QPoint(5, 5));
@@ -59,20 +55,8 @@ class SpecialFormTest : public QObject {
 
   private slots:
     void initTestCase() { Fonts::install(); }
-    void init() {
-        answers = new ScriptedAnswerer;
-        folder = new TempProgramFolder;
-        printer = new RecordingPrinter;
-        PrinterLayer::setPrinter(printer);
-    }
-    void cleanup() {
-        delete w;
-        w = nullptr;
-        PrinterLayer::setPrinter(nullptr);
-        delete printer;
-        delete folder;
-        delete answers;
-    }
+    void init() { setUpTest(); }
+    void cleanup() { tearDownTest(); }
 
     void greetingsKeepTheirCodePoints_data() {
         QTest::addColumn<QString>("option");
@@ -135,6 +119,23 @@ class SpecialFormTest : public QObject {
         QCOMPARE(printer->jobs[2].lines[1].size, 56.0);
         // The window's choices stay for the next press.
         QVERIFY(w->optMarried_1->isChecked());
+    }
+
+    // Set vertically, every character keeps a cell of its own along the
+    // line and its glyph stays inside it, whatever the mix of scripts.
+    void verticalGlyphsNeverOverlap() {
+        for (const QString face : {"@굴림", "@굴림체", "@바탕체"}) {
+            const Printer::Line line{face, 18, 7780, 990, "(주)오르반 ABC-12 Hong 漢字 1,2.「가」",
+                                     true};
+            const auto cells = PageRenderer::verticalCells(line);
+            QCOMPARE(cells.size(), line.text.size());
+            QCOMPARE(cells[0].cell.left(), 7780.0);
+            for (int i = 0; i < cells.size(); ++i) {
+                QVERIFY(cells[i].cell.contains(cells[i].box) || cells[i].box.isEmpty());
+                if (i > 0)
+                    QCOMPARE(cells[i].cell.left(), cells[i - 1].cell.right());
+            }
+        }
     }
 
     void horizontalEnvelopes() {

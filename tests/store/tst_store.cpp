@@ -3,19 +3,16 @@
 #include "store/AppPaths.h"
 #include "store/StoreError.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
-QByteArray digest(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
 void addCustomer(Recordset& cursor, const QString& seq, const QString& name) {
     cursor.addNew();
     cursor.setField("seq", seq);
@@ -34,6 +31,12 @@ class StoreTest : public QObject {
     void lastSeqFollowsTheNewestRow();
     void refusesFilesThatAreNotOurs_data();
     void refusesFilesThatAreNotOurs();
+    void installedProgramUsesABookBesideIt();
+    void lockedOrUnreadableIsNotDamaged();
+    void newBookIsTheOwnersOnly();
+    void staleRowIsRefused();
+    void twoConnectionsNeverShareASeq();
+    void savesSurviveKills();
 };
 
 void StoreTest::createsBothTablesInColumnOrder() {
@@ -60,17 +63,17 @@ void StoreTest::createsBothTablesInColumnOrder() {
              QString("name text(40),company text(40),department text(40),departposition text(20),"
                      "email text(40),telephone text(20),facsimile text(20),mobilephone text(20),"
                      "zipcode text(7),address1 text(50),address2 text(50)"));
-    QCOMPARE(Module1::CustomerCursor->recordCount(), 0);
-    QVERIFY(Module1::CustomerCursor->bof() && Module1::CustomerCursor->eof());
-    QCOMPARE(Module1::LastSeq, QString("0"));
-    QVERIFY_THROWS_EXCEPTION(StoreError, Module1::CustomerCursor->moveNext());
+    QCOMPARE(AppState::CustomerCursor->recordCount(), 0);
+    QVERIFY(AppState::CustomerCursor->bof() && AppState::CustomerCursor->eof());
+    QCOMPARE(AppState::LastSeq, QString("0"));
+    QVERIFY_THROWS_EXCEPTION(StoreError, AppState::CustomerCursor->moveNext());
 
     // A second start finds the file and leaves it untouched.
-    Module1::CustomerCursor.reset();
-    Module1::AddressBookDb.reset();
-    const QByteArray before = digest(folder.file("orvaneit.mdb"));
+    AppState::CustomerCursor.reset();
+    AppState::AddressBookDb.reset();
+    const QByteArray before = TestSupport::digest(folder.file("orvaneit.mdb"));
     AddressBook::startUp();
-    QCOMPARE(digest(folder.file("orvaneit.mdb")), before);
+    QCOMPARE(TestSupport::digest(folder.file("orvaneit.mdb")), before);
 }
 
 void StoreTest::textsComeBackExactly() {
@@ -82,7 +85,7 @@ void StoreTest::textsComeBackExactly() {
                                "3.50",   "010-1234-5678",
                                "𠀀𝄞😀",   "",
                                "0",      "-5"};
-    Recordset& cursor = *Module1::CustomerCursor;
+    Recordset& cursor = *AppState::CustomerCursor;
     for (int i = 0; i < texts.size(); ++i) {
         cursor.addNew();
         cursor.setField("seq", QString::number(i + 1));
@@ -114,7 +117,7 @@ void StoreTest::textsComeBackExactly() {
 void StoreTest::columnWidthsAreEnforced() {
     TempProgramFolder folder;
     AddressBook::startUp();
-    Recordset& cursor = *Module1::CustomerCursor;
+    Recordset& cursor = *AppState::CustomerCursor;
     addCustomer(cursor, "99999", QString(40, QChar(u'가')));
     cursor.addNew();
     cursor.setField("seq", "100000");
@@ -133,7 +136,7 @@ void StoreTest::columnWidthsAreEnforced() {
 void StoreTest::cursorMovesAndFinds() {
     TempProgramFolder folder;
     AddressBook::startUp();
-    Recordset& cursor = *Module1::CustomerCursor;
+    Recordset& cursor = *AppState::CustomerCursor;
     addCustomer(cursor, "1", "다");
     addCustomer(cursor, "2", "가");
     addCustomer(cursor, "3", "나");
@@ -166,52 +169,199 @@ void StoreTest::cursorMovesAndFinds() {
 void StoreTest::lastSeqFollowsTheNewestRow() {
     TempProgramFolder folder;
     AddressBook::startUp();
-    addCustomer(*Module1::CustomerCursor, "1", "a");
-    addCustomer(*Module1::CustomerCursor, "12", "c");
-    addCustomer(*Module1::CustomerCursor, "3", "b");
-    Module1::CustomerCursor.reset();
+    addCustomer(*AppState::CustomerCursor, "1", "a");
+    addCustomer(*AppState::CustomerCursor, "12", "c");
+    addCustomer(*AppState::CustomerCursor, "3", "b");
+    AppState::CustomerCursor.reset();
     AddressBook::startUp();
     // The newest row, not the largest number.
-    QCOMPARE(Module1::LastSeq, QString("3"));
+    QCOMPARE(AppState::LastSeq, QString("3"));
     QCOMPARE(AddressBook::nextSeq(), QString("4"));
-    QCOMPARE(Module1::LastSeq, QString("3"));
+    QCOMPARE(AppState::LastSeq, QString("3"));
 }
 
 void StoreTest::refusesFilesThatAreNotOurs_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("text file") << QByteArray("hello, this is not a database\n");
-    QTest::newRow("damaged") << QByteArray("SQLite format 3\0garbagegarbagegarbage", 38);
-    QTest::newRow("other program") << QByteArray("sqlite");
+    QTest::addColumn<QString>("says");
+    const QString notOurs = "이 프로그램의 데이타 파일이 아니거나 손상되었습니다";
+    QTest::newRow("empty file") << QByteArray() << "orvaneit.mdb 파일이 비어 있습니다 (0 바이트)";
+    QTest::newRow("text file") << QByteArray("hello, this is not a database\n") << notOurs;
+    QTest::newRow("damaged") << QByteArray("SQLite format 3\0garbagegarbagegarbage", 38) << notOurs;
+    QTest::newRow("other program") << QByteArray("create table notes(x text)") << notOurs;
+    QTest::newRow("no email column") << QByteArray("alter table customer drop column email")
+                                     << "customer 테이블에 email 항목이 없습니다";
+    QTest::newRow("truncated") << QByteArray("truncate") << notOurs;
 }
 
 void StoreTest::refusesFilesThatAreNotOurs() {
     QFETCH(QByteArray, content);
+    QFETCH(QString, says);
     TempProgramFolder folder;
     QString path = folder.file("orvaneit.mdb");
-    if (content == "sqlite") {
-        // A real SQLite file of another program: no customer table.
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery(db).exec("create table notes(x text)");
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("other");
+    if (content.startsWith("create")) {
+        TestSupport::query(path, content); // a real SQLite file of another program
+    } else if (content.startsWith("alter") || content == "truncate") {
+        AddressBook::openOrCreate();
+        TestSupport::query(path, "with recursive n(i) as (select 1 union all select i + 1 from n "
+                                 "where i < 300) insert into customer (seq, name, remark) select "
+                                 "i, 'name', hex(randomblob(100)) from n");
+        if (content == "truncate")
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() / 2));
+        else
+            TestSupport::query(path, content);
     } else {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(content);
     }
-    const QByteArray before = digest(path);
+    const QByteArray before = TestSupport::digest(path);
     try {
         AddressBook::startUp();
         QFAIL("the file was accepted");
     } catch (const StoreError& e) {
-        QVERIFY2(e.message().contains("orvaneit.mdb"), qPrintable(e.message()));
+        QVERIFY2(e.message().contains("orvaneit.mdb") && e.message().contains(says),
+                 qPrintable(e.message()));
     }
-    QCOMPARE(digest(path), before);
+    QCOMPARE(TestSupport::digest(path), before);
+}
+
+void StoreTest::lockedOrUnreadableIsNotDamaged() {
+    TempProgramFolder folder;
+    const QString path = folder.file("orvaneit.mdb");
+    AddressBook::openOrCreate();
+    const QByteArray before = TestSupport::digest(path);
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "locker");
+        other.setDatabaseName(path);
+        QVERIFY(other.open());
+        QSqlQuery(other).exec("begin exclusive");
+        QVERIFY_THROWS_EXCEPTION(StoreError, AddressBook::startUp());
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("locker");
+    // Not even root may read it once run as another user: the start-up runs
+    // as "nobody" in a child process and hands back its message.
+    QFile::setPermissions(folder.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    int pipeEnds[2];
+    QVERIFY(pipe(pipeEnds) == 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        QByteArray said = "accepted";
+        if (getuid() != 0 ||
+            (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0)) {
+            try {
+                Connection::open(path, {"customer"});
+            } catch (const StoreError& e) {
+                said = e.message().toUtf8();
+            }
+        }
+        (void)!write(pipeEnds[1], said.constData(), said.size());
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    QFile reader;
+    QVERIFY(reader.open(pipeEnds[0], QIODevice::ReadOnly, QFile::AutoCloseHandle));
+    const QString said = QString::fromUtf8(reader.readAll());
+    waitpid(child, nullptr, 0);
+    QCOMPARE(said, path + " 파일을 읽고 쓸 권한이 없습니다.\n권한: rw------- (소유자 root)");
+    QCOMPARE(TestSupport::digest(path), before);
+}
+
+void StoreTest::newBookIsTheOwnersOnly() {
+    for (const mode_t mask : {022, 000}) {
+        TempProgramFolder folder;
+        const mode_t was = umask(mask);
+        AddressBook::startUp();
+        umask(was);
+        struct stat made;
+        QVERIFY(stat(QFile::encodeName(folder.file("orvaneit.mdb")).constData(), &made) == 0);
+        QCOMPARE(made.st_mode & 0777, mode_t(0600));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"orvaneit.mdb"});
+    }
+}
+
+void StoreTest::staleRowIsRefused() {
+    TempProgramFolder folder;
+    AddressBook::startUp();
+    Recordset& cursor = *AppState::CustomerCursor;
+    addCustomer(cursor, "1", "가");
+    addCustomer(cursor, "2", "나");
+    // Another connection deletes 나; the new row gets its row id.
+    Recordset other(AddressBook::open(), "customer");
+    other.moveLast();
+    other.deleteCurrent();
+    addCustomer(other, "3", "다");
+    const QByteArray before = TestSupport::digest(folder.file("orvaneit.mdb"));
+    QVERIFY(cursor.findFirst("seq", "2"));
+    cursor.edit();
+    cursor.setField("company", "회사");
+    QVERIFY_THROWS_EXCEPTION(StoreError, cursor.update());
+    QVERIFY_THROWS_EXCEPTION(StoreError, cursor.deleteCurrent());
+    QCOMPARE(TestSupport::digest(folder.file("orvaneit.mdb")), before);
+}
+
+void StoreTest::twoConnectionsNeverShareASeq() {
+    TempProgramFolder folder;
+    AddressBook::startUp();
+    Recordset other(AddressBook::open(), AddressBook::CustomerOrder);
+    other.numberNewRows("seq");
+    addCustomer(*AppState::CustomerCursor, "1", "가");
+    addCustomer(other, "1", "나");
+    addCustomer(other, "3", "다");
+    addCustomer(*AppState::CustomerCursor, "2", "라");
+    QCOMPARE(other.field("seq"), QString("3"));
+    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
+                                "select group_concat(seq) from customer")[0][0],
+             QString("1,2,3,4"));
+    // Past the newest row's number there is none of five digits left.
+    addCustomer(other, "5", "마");
+    addCustomer(other, "99999", "바");
+    QVERIFY_THROWS_EXCEPTION(StoreError, addCustomer(*AppState::CustomerCursor, "5", "사"));
+    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
+                                "select max(length(seq)) from customer")[0][0],
+             QString("5"));
+}
+
+void StoreTest::installedProgramUsesABookBesideIt() {
+    // An installed layout: the program in bin/, the zip code table in share/orvaneit/.
+    TempProgramFolder prefix;
+    QVERIFY(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/orvaneit"));
+    QVERIFY(QFile::copy(TestSupport::builtZipcodeDb(), prefix.file("share/orvaneit/zipcode.mdb")));
+    AppPaths::setProgramFolder(prefix.file("bin"));
+    QCOMPARE(AppPaths::zipcodePath(), prefix.file("share/orvaneit/zipcode.mdb"));
+    // A book the user copied beside the installed program is the one used.
+    QVERIFY(QFile(prefix.file("bin/orvaneit.mdb")).open(QIODevice::WriteOnly));
+    QCOMPARE(AppPaths::addressBookPath(), prefix.file("bin/orvaneit.mdb"));
+}
+
+void StoreTest::savesSurviveKills() {
+    TempProgramFolder folder;
+    AddressBook::openOrCreate();
+    QStringList reported;
+    for (int kill = 0; kill < 60; ++kill) {
+        QProcess saver;
+        saver.start(SAVE_UNTIL_KILLED, {folder.path()});
+        QVERIFY(saver.waitForStarted());
+        QThread::msleep(QRandomGenerator::global()->bounded(10, 100));
+        saver.kill();
+        QVERIFY(saver.waitForFinished());
+        QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
+        reported << QString(saver.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+    const QString book = folder.file("orvaneit.mdb");
+    QCOMPARE(TestSupport::query(book, "pragma integrity_check"), QList<QStringList>{{"ok"}});
+    QStringList stored;
+    QSet<QString> seqs;
+    for (const QStringList& row : TestSupport::query(book, "select seq, name from customer")) {
+        stored << row.join(' ');
+        seqs << row[0];
+    }
+    QVERIFY2(reported.size() > 60, qPrintable(QString::number(reported.size())));
+    for (const QString& save : reported)
+        QVERIFY2(stored.count(save) == 1, qPrintable(save));
+    QCOMPARE(seqs.size(), stored.size());
 }
 
 QTEST_MAIN(StoreTest)

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/SingleWindow.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+class AddresseeListModel;
+
+// The addressee window: one addressee in the boxes, every addressee in the
+// grid below, and the buttons that add, change, delete, search and print.
+class AddresseeWindow : public QWidget, public SingleWindow<AddresseeWindow> {
+    Q_OBJECT
+  public:
+    explicit AddresseeWindow(QWidget* parent = nullptr);
+
+    // Opens the address book and shows the first addressee. False when the
+    // file cannot be used (the user has been told).
+    bool load();
+
+    void showRecord();
+    void clearBoxes();
+    void updateRecord();
+
+    // Drops any typing and shows the first addressee in the Browse state.
+    void browseFromFirst();
+
+    // The seq of the addressee the boxes show ("" when none): change and
+    // delete act on this row wherever other windows left the shared cursor.
+    QString shownSeq() const { return shown; }
+
+    QGroupBox* fraOrvane;
+    QLabel* lblCustomerName;
+    QLineEdit* txtCustomerName;
+    QLabel* lblCustomerEmail;
+    QLineEdit* txtCustomerEmail;
+    QLabel* lblCustomerMobilePhone;
+    QLineEdit* txtCustomerMobilePhone;
+    QGroupBox* FraCustomerInpomation;
+    QLabel* lblCustomerCompany;
+    QLineEdit* txtCustomerCompany;
+    QLabel* lblCustomerDepartment;
+    QLineEdit* txtCustomerDepartment;
+    QLabel* lblCustomerDepartPosition;
+    QLineEdit* txtCustomerDepartPosition;
+    QCheckBox* chkPrintCondition;
+    QLabel* lblCustomerHomeTelephone;
+    QLineEdit* txtCustomerHomeTelephone;
+    QLabel* lblCompanyTelephone;
+    QLineEdit* txtCustomerCompanyTelephone;
+    QLabel* lblExtentionNumber;
+    QLineEdit* txtCustomerExtentionNumber;
+    QLabel* lblFacsimile;
+    QLineEdit* txtCustomerFacsimile;
+    QLabel* lblAddr;
+    QPushButton* cmdSearchZipcode;
+    QLineEdit* txtCustomerZipcode;
+    QLineEdit* txtCustomerAddress1;
+    QLineEdit* txtCustomerAddress2;
+    QLabel* lblRemark;
+    QPlainTextEdit* txtCustomerRemark;
+    QPushButton* cmdCustomerExit;
+    QPushButton* cmdCustomerAdd;
+    QPushButton* cmdCustomerUpdate;
+    QPushButton* cmdCustomerDelete;
+    QPushButton* cmdCustomerSearchData;
+    QPushButton* cmdCustomerPrint;
+    QPushButton* cmdSearchPersonal;
+    QGroupBox* fraDataList;
+    QTableView* grdDataList;
+    QStatusBar* stbStatusbar;
+    // The status bar's panels, left to right: record text, Insert, Num Lock,
+    // Caps Lock, clock.
+    QLabel* stbPanels[5];
+    QTimer* tmrTimer;
+
+  signals:
+    void closed();
+
+  public slots:
+    void cmdCustomerAddClick();
+    void cmdCustomerUpdateClick();
+    void cmdCustomerDeleteClick();
+    void cmdCustomerPrintClick();
+    void cmdCustomerSearchDataClick();
+    void cmdSearchPersonalClick();
+    void cmdSearchZipcodeClick();
+    void cmdCustomerExitClick();
+    void chkPrintConditionClick();
+    void grdDataListDoubleClick(int row);
+    void tmrTimerTick();
+    // The addressee chosen in the search dialog (seq empty: none).
+    void showChosen(const QString& seq);
+
+    // Input checks and keys (AddresseeWindowKeys.cpp).
+    void checkDuplicateName();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The events that change the buttons; what each changes is in one table.
+    enum class Event {
+        StartUp,
+        AddStarted,
+        Added,
+        RowSelected,
+        SearchOpened,
+        RowChosen,
+        EditStarted,
+        Edited,
+        DeleteAnswered,
+        Cancelled
+    };
+    void setButtons(Event event);
+    // The boxes and their columns, in the order a row is shown.
+    std::array<Controls::BoundBox, 15> fields() const;
+    // Keys and mouse presses seen before the control that gets them; true
+    // when the event is used up.
+    bool previewInput(QObject* watched, QEvent* event);
+    // Escape: asks whether to drop the work in progress and, on Yes,
+    // browses from the first addressee.
+    void cancelWork();
+    bool standOnShownRecord();
+    // Stores the boxes as a new row (while adding is possible) or into the
+    // shown row, then shows the stored row and refreshes the grid. False
+    // when nothing could be stored (the user has been told).
+    bool storeBoxes();
+    void showFailure(const QString& what, const QString& detail);
+    void updateKeyPanels(quint32 nativeModifiers);
+
+    QString shown;
+    AddresseeListModel* gridRows;
+    bool insertMode = true;
+};

@@ -1,0 +1,243 @@
+#include "ExchangeMenu.h"
+
+#include "AddresseeWindow.h"
+#include "ImportPreviewDialog.h"
+#include "store/AddressBook.h"
+#include "store/BookBackup.h"
+#include "store/StoreError.h"
+#include "ui/Controls.h"
+#include "ui/MessageBox.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QStandardPaths>
+
+using namespace AddresseeExchange;
+
+namespace {
+const QString csvFilter = QStringLiteral("CSV 파일 (*.csv)");
+const QString vcardFilter = QStringLiteral("vCard 파일 (*.vcf)");
+const QString bookFilter = QStringLiteral("주소록 백업 (*.mdb)");
+
+const Connection& book() {
+    return *AppState::AddressBookDb;
+}
+
+void tell(QWidget* parent, const QString& text, MessageBox::Icon icon) {
+    MessageBox::show(parent, text, icon);
+}
+} // namespace
+
+ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
+    setObjectName(QStringLiteral("ExchangeMenu"));
+    menu = new QMenu(window);
+    menu->setObjectName(QStringLiteral("mnuData"));
+    const auto action = [&](const char* name, const QString& text, const QKeySequence& keys,
+                            auto slot) {
+        QAction* a = menu->addAction(text, this, slot);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(a);
+        return a;
+    };
+    actExportCsv =
+        action("actExportCsv", QStringLiteral("CSV로 내보내기(&C)..."),
+               QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+                   exportTo(chooseFile(true, actExportCsv->text(), "주소록.csv", csvFilter),
+                            Format::Csv, false);
+               });
+    actExportVCard =
+        action("actExportVCard", QStringLiteral("vCard로 내보내기(&V)..."),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), [this] {
+                   exportTo(chooseFile(true, actExportVCard->text(), "주소록.vcf", vcardFilter),
+                            Format::VCard, false);
+               });
+    actExportChosenCsv =
+        action("actExportChosenCsv", QStringLiteral("고른 주소만 CSV로(&S)..."), {}, [this] {
+            exportTo(chooseFile(true, actExportChosenCsv->text(), "주소록.csv", csvFilter),
+                     Format::Csv, true);
+        });
+    actExportChosenVCard =
+        action("actExportChosenVCard", QStringLiteral("고른 주소만 vCard로(&D)..."), {}, [this] {
+            exportTo(chooseFile(true, actExportChosenVCard->text(), "주소록.vcf", vcardFilter),
+                     Format::VCard, true);
+        });
+    menu->addSeparator();
+    actImport = action("actImport", QStringLiteral("가져오기(&I)..."),
+                       QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
+                           importFrom(chooseFile(false, actImport->text(), {},
+                                                 QStringLiteral("주소 파일 (*.csv *.vcf "
+                                                                "*.vcard);;모든 파일 (*)")));
+                       });
+    menu->addSeparator();
+    actBackup = action(
+        "actBackup", QStringLiteral("백업(&B)..."), QKeySequence(Qt::CTRL | Qt::Key_B), [this] {
+            backupTo(chooseFile(
+                true, actBackup->text(),
+                QStringLiteral("orvaneit-%1.mdb").arg(QDate::currentDate().toString(Qt::ISODate)),
+                bookFilter));
+        });
+    actRestore = action("actRestore", QStringLiteral("복원(&R)..."), {}, [this] {
+        restoreFrom(chooseFile(false, actRestore->text(), {}, bookFilter));
+    });
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        const bool any = !chosenSeqs().isEmpty();
+        actExportChosenCsv->setEnabled(any);
+        actExportChosenVCard->setEnabled(any);
+    });
+
+    // Below "출력", where the window has room for one more button.
+    cmdDataMenu =
+        Controls::button(window, "cmdDataMenu", QStringLiteral("자료관리"), 10680, 3600, 1215, 490);
+    cmdDataMenu->setMenu(menu);
+    QWidget::setTabOrder(window->cmdCustomerSearchData, cmdDataMenu);
+    QAbstractItemView* grid = window->grdDataList;
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this,
+            [this, grid](const QPoint& at) { menu->popup(grid->viewport()->mapToGlobal(at)); });
+}
+
+QString ExchangeMenu::chooseFile(bool save, const QString& caption, const QString& suggested,
+                                 const QString& filter) {
+    const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                              .filePath(suggested);
+    QString title = caption;
+    title.remove(QStringLiteral("(&")).remove(QStringLiteral("...")).chop(2);
+    return save ? QFileDialog::getSaveFileName(window, title, start, filter)
+                : QFileDialog::getOpenFileName(window, title, start, filter);
+}
+
+QStringList ExchangeMenu::chosenSeqs() const {
+    QStringList seqs;
+    const QAbstractItemView* grid = window->grdDataList;
+    for (const QModelIndex& row : grid->selectionModel()->selectedRows(1)) {
+        const QString seq = row.data().toString();
+        if (!seq.isEmpty())
+            seqs << seq;
+    }
+    return seqs;
+}
+
+bool ExchangeMenu::noTypingInProgress() {
+    if (window->cmdCustomerAdd->text() == QStringLiteral("입력") &&
+        window->cmdCustomerUpdate->text() == QStringLiteral("수정"))
+        return true;
+    tell(window,
+         QStringLiteral("입력하거나 수정하는 중입니다.\n저장하거나 Esc 로 취소한 뒤에 "
+                        "하십시오"),
+         MessageBox::Icon::Exclamation);
+    return false;
+}
+
+void ExchangeMenu::exportTo(const QString& path, Format format, bool chosenOnly) {
+    if (path.isEmpty())
+        return;
+    try {
+        const QList<QStringList> rows = readBook(book(), chosenOnly ? chosenSeqs() : QStringList());
+        writeFile(path, write(format, rows));
+        tell(window,
+             QStringLiteral("%1명을 %2 파일로 내보냈습니다")
+                 .arg(rows.size())
+                 .arg(QFileInfo(path).fileName()),
+             MessageBox::Icon::Information);
+    } catch (const StoreError& e) {
+        tell(window, e.message(), MessageBox::Icon::Stop);
+    }
+}
+
+void ExchangeMenu::importFrom(const QString& path) {
+    if (path.isEmpty() || !noTypingInProgress())
+        return;
+    Preview found;
+    try {
+        found = preview(readFile(path), book());
+    } catch (const StoreError& e) {
+        tell(window, e.message(), MessageBox::Icon::Stop);
+        return;
+    }
+    auto* dialog = new ImportPreviewDialog(QFileInfo(path).fileName(), found, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ImportPreviewDialog::chosen, this,
+            [this, found](ImportPreviewDialog::Choice choice) {
+                addRows(choice == ImportPreviewDialog::Choice::AddAll ? found.rows
+                                                                      : withoutLookAlikes(found));
+            });
+    dialog->open();
+}
+
+void ExchangeMenu::addRows(const QList<QStringList>& rows) {
+    QProgressDialog progress(QStringLiteral("주소를 더하고 있습니다..."), QStringLiteral("취소"), 0,
+                             int(rows.size()), window);
+    progress.setWindowTitle(QStringLiteral("가져오기"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    std::optional<QString> last;
+    try {
+        last = add(book(), rows, AppState::LastSeq, [&](qsizetype done, qsizetype) {
+            progress.setValue(int(done));
+            return !progress.wasCanceled();
+        });
+    } catch (const StoreError& e) {
+        tell(window, e.message(), MessageBox::Icon::Stop);
+        return;
+    }
+    if (!last) {
+        tell(window, QStringLiteral("가져오기를 취소했습니다. 아무것도 추가하지 않았습니다"),
+             MessageBox::Icon::Information);
+        return;
+    }
+    AppState::LastSeq = *last;
+    showBookAgain();
+    tell(window, QStringLiteral("%1명을 더했습니다").arg(rows.size()),
+         MessageBox::Icon::Information);
+}
+
+void ExchangeMenu::backupTo(const QString& path) {
+    if (path.isEmpty())
+        return;
+    try {
+        BookBackup::backup(book(), path);
+        tell(window,
+             QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(QFileInfo(path).fileName()),
+             MessageBox::Icon::Information);
+    } catch (const StoreError& e) {
+        tell(window, e.message(), MessageBox::Icon::Stop);
+    }
+}
+
+void ExchangeMenu::restoreFrom(const QString& path) {
+    if (path.isEmpty() || !noTypingInProgress() ||
+        MessageBox::show(window,
+                         QStringLiteral("지금 주소록의 내용을 %1 파일의 내용으로 바꿉니까?\n"
+                                        "지금 주소록은 옆에 따로 남겨 둡니다")
+                             .arg(QFileInfo(path).fileName()),
+                         MessageBox::Icon::Exclamation,
+                         MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes)
+        return;
+    QString kept;
+    try {
+        kept = BookBackup::restore(book(), path);
+        AppState::LastSeq = AddressBook::lastSeqOf(book());
+    } catch (const StoreError& e) {
+        tell(window, e.message(), MessageBox::Icon::Stop);
+        return;
+    }
+    showBookAgain();
+    tell(window,
+         QStringLiteral("주소록을 되살렸습니다.\n바뀌기 전의 주소록은 %1 에 있습니다").arg(kept),
+         MessageBox::Icon::Information);
+}
+
+void ExchangeMenu::showBookAgain() {
+    try {
+        AppState::CustomerCursor->requery();
+    } catch (const StoreError& e) {
+        tell(window, e.message(), MessageBox::Icon::Stop);
+        return;
+    }
+    window->browseFromFirst();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "store/ZipCodes.h"
+#include "ui/SingleWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWidget>
+#include <memory>
+
+// The zip code search: lists the rows of zipcode.mdb whose district (dong)
+// or, failing that, village (ri) is the typed name, and announces the row
+// the user double-clicks.
+class ZipCodeDialog : public QWidget, public SingleWindow<ZipCodeDialog> {
+    Q_OBJECT
+  public:
+    // The boxes of a window that a chosen row fills.
+    struct AddressBoxes {
+        QLineEdit* zipcode;
+        QLineEdit* address1;
+        QLineEdit* address2;
+    };
+    // Opens the dialog for a window: a chosen row goes into its boxes, and
+    // into no other window's, so the window whose zip code button was
+    // pressed last is the one filled. The second address line changes only
+    // when the row has a village.
+    static void openFor(QWidget* window, AddressBoxes boxes);
+
+    explicit ZipCodeDialog(QWidget* parent = nullptr);
+
+    // Opens zipcode.mdb. False when it is missing or cannot be read (the user
+    // has been told).
+    bool load();
+
+    QLabel* Label1;
+    QLineEdit* txtSearchData;
+    QLabel* Label2;
+    QLabel* Label3;
+    QListWidget* lstSearchDataList;
+    QPushButton* cmdSearchData;
+    QPushButton* cmdCencel;
+    QLabel* lblZipcode;
+    QLabel* lblAptStbunji;
+
+  signals:
+    void chosen(const ZipRow& row);
+
+  public slots:
+    void cmdSearchDataClick();
+    void lstSearchDataListDoubleClick();
+    void cmdCencelClick();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::unique_ptr<ZipCodes> zipCodes;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Printer.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Recordset;
+
+// Where one pre-printed letter form expects each block (twips, points).
+struct LetterForm {
+    int senderX;
+    int senderTop;
+    double senderCompanySize;
+    double bodySize;
+    const char* mobileLabel;
+    int addresseeX;
+    int addresseeZipX;
+    int addresseeTopWithCompany;
+    int addresseeTopWithoutCompany;
+    int postscriptX;
+    int senderOnlyPostscriptY;
+    // Unset: the postscript follows the addressee block.
+    std::optional<int> addresseePostscriptY;
+};
+
+namespace LetterForms {
+extern const LetterForm QA3801;
+extern const LetterForm QB3802;
+extern const LetterForm QC3803;
+extern const LetterForm QD3805;
+
+// Characters 1 to 3, a blank, character 4, a blank, characters 5 to 7.
+QString zipLine(const QString& zipcode);
+// The number at the start of a text, blanks ignored, rounded half to even.
+int numberAtStart(const QString& text);
+
+// One whole page, from the page start to the end of the document. Every
+// page sets the sizes of its form; without a sender row the sender lines
+// are left out.
+void printAddresseePage(Printer& printer, const LetterForm& form, const Recordset* sender,
+                        const Recordset& addressee, const QString& postscript);
+void printSenderOnlyPage(Printer& printer, const LetterForm& form, const Recordset* sender,
+                         const QString& postscript);
+} // namespace LetterForms

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+// A printer that cannot take the page: missing, no default set, or the job
+// was refused. The message is worded for the user.
+class PrinterError : public std::runtime_error {
+  public:
+    explicit PrinterError(const QString& message)
+        : std::runtime_error(message.toStdString()), text(message) {}
+    QString message() const { return text; }
+
+  private:
+    QString text;
+};
+
+// Where pages land on one printer, in twips on the landscape A4 sheet,
+// counted from the sheet's top-left corner.
+struct Sheet {
+    QString printer;
+    // The area the printer's driver can print on.
+    QRectF printable;
+    // The user's print position adjustment for this printer.
+    QPointF shift;
+    // Where positions on a page count from.
+    QPointF origin() const { return printable.topLeft() + shift; }
+    static constexpr double Width = 16838;  // 297 mm
+    static constexpr double Height = 11906; // 210 mm
+};
+
+// The operations the print window and the page layouts drive the printer
+// with. Positions are twips from the top-left corner of the printable area
+// of the landscape page; sizes are points.
+//
+// A face name that begins with "@" sets each character turned a quarter
+// turn, so that a line running along the landscape page reads from top to
+// bottom once the sheet is turned upright.
+class Printer {
+  public:
+    virtual ~Printer() = default;
+
+    // The installed fonts; fails with PrinterError when there is no printer
+    // or no default printer.
+    virtual QStringList fonts() = 0;
+    virtual void setPaperA4() = 0;
+    // The page goes to the printer that is the system's default now.
+    virtual void followDefaultPrinter() = 0;
+    virtual void setLandscape() = 0;
+    // Everything printed since the last end goes to the printer as one job.
+    virtual void endDoc() = 0;
+    // Where pages land on the default printer; fails with PrinterError like
+    // fonts().
+    virtual Sheet sheet() = 0;
+    // Asked for after an end of document: each page is a job of its own, so
+    // there is nothing to do and no empty sheet comes out.
+    void newPage() {}
+    // The start of every page: the default printer, landscape, position
+    // (0, 0).
+    void startPage();
+
+    void setFontName(const QString& face) { fontName = face; }
+    void setFontSize(double points) { fontSize = points; }
+    void setCurrentX(int twips) { x = twips; }
+    void setCurrentY(int twips) { y = twips; }
+    int currentX() const { return x; }
+    int currentY() const { return y; }
+
+    // Sets the items one after another with one blank between them; then X
+    // is 0 and Y one line height lower.
+    void print(const QStringList& items);
+    void print(const QString& text) { print(QStringList{text}); }
+    // Moves one line height lower; nothing is printed.
+    void printBlankLine();
+
+    struct Line {
+        QString face; // as given, "@" included
+        double size;
+        int x;
+        int y;
+        QString text;
+        bool vertical;
+    };
+    // The lines of one printed page.
+    using Page = QList<Line>;
+
+  protected:
+    // Height of one line in the given face and size, in twips: the face's
+    // own metrics unless a test printer says otherwise.
+    virtual int lineHeight(const QString& face, double size);
+    virtual void draw(const Line& line) = 0;
+
+  private:
+    QString fontName;
+    double fontSize = 12;
+    int x = 0;
+    int y = 0;
+};
+
+namespace PrinterLayer {
+// The printer the program prints to: the system's default printer unless a
+// test has put another in its place.
+Printer& printer();
+void setPrinter(Printer* printer);
+// The face name without a leading "@".
+QString horizontalFace(const QString& face);
+} // namespace PrinterLayer

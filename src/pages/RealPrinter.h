@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Printer.h"
+
+// The system's default printer, through Qt Print Support and CUPS. Each page
+// is a print job of its own, on the printer that is the default when the
+// page starts. The page's lines are kept until its end, then drawn by the
+// page renderer for that printer and handed to its queue.
+class RealPrinter : public Printer {
+  public:
+    QStringList fonts() override;
+    void setPaperA4() override { a4 = true; }
+    void followDefaultPrinter() override;
+    void setLandscape() override { landscape = true; }
+    void endDoc() override;
+    Sheet sheet() override;
+
+  protected:
+    void draw(const Line& line) override { page << line; }
+
+  private:
+    QString printerName;
+    Page page;
+    bool a4 = false;
+    bool landscape = false;
+};

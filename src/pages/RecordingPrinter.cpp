@@ -1,0 +1,29 @@
+#include "RecordingPrinter.h"
+
+#include "PrintAdjustment.h"
+
+QStringList RecordingPrinter::fonts() {
+    if (installedFonts.isEmpty())
+        throw PrinterError(QStringLiteral("프린터가 없습니다"));
+    return installedFonts;
+}
+
+void RecordingPrinter::followDefaultPrinter() {
+    page = Job();
+    page.followedDefault = true;
+}
+
+void RecordingPrinter::endDoc() {
+    Job done = page;
+    done.a4 = paperA4;
+    page = Job();
+    if (attempts++ == refuseJob)
+        throw PrinterError(QStringLiteral("프린터가 인쇄 작업을 거부했습니다"));
+    jobs << done;
+}
+
+Sheet RecordingPrinter::sheet() {
+    fonts();
+    const QString name = QStringLiteral("Recording");
+    return Sheet{name, printable, PrintAdjustment::twips(name)};
+}

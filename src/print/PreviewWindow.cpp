@@ -1,0 +1,139 @@
+#include "PreviewWindow.h"
+
+#include "pages/PageRenderer.h"
+#include "ui/Fonts.h"
+#include "ui/MessageBox.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int Zooms[] = {50, 75, 100, 150, 200};
+// The screen shows 96 dots to the inch at 100 %.
+constexpr double ScreenDpi = 96;
+
+QPushButton* button(const QString& caption, const char* name) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+PreviewWindow::PreviewWindow(QWidget* parent, QList<Printer::Page> pages, const Sheet& sheet)
+    : QDialog(parent), pages(std::move(pages)), sheet(sheet) {
+    setObjectName(QStringLiteral("PreviewWindow"));
+    setWindowTitle(QStringLiteral("미리보기 - ") + sheet.printer);
+    setFont(Fonts::gulim());
+    setAttribute(Qt::WA_DeleteOnClose);
+    scrPage = new QScrollArea;
+    scrPage->setObjectName(QStringLiteral("scrPage"));
+    scrPage->setAlignment(Qt::AlignCenter);
+    scrPage->setBackgroundRole(QPalette::Dark);
+    picPage = new QLabel;
+    picPage->setObjectName(QStringLiteral("picPage"));
+    scrPage->setWidget(picPage);
+    cmdPreviousPage = button(QStringLiteral("◀ 이전"), "cmdPreviousPage");
+    lblPageNumber = new QLabel;
+    lblPageNumber->setObjectName(QStringLiteral("lblPageNumber"));
+    cmdNextPage = button(QStringLiteral("다음 ▶"), "cmdNextPage");
+    cmdZoomOut = button(QStringLiteral("축소"), "cmdZoomOut");
+    lblZoom = new QLabel;
+    lblZoom->setObjectName(QStringLiteral("lblZoom"));
+    cmdZoomIn = button(QStringLiteral("확대"), "cmdZoomIn");
+    cmdSavePdf = button(QStringLiteral("PDF로 저장"), "cmdSavePdf");
+    cmdPreviewClose = button(QStringLiteral("닫기"), "cmdPreviewClose");
+
+    auto* bar = new QHBoxLayout;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             cmdPreviousPage, lblPageNumber, cmdNextPage, cmdZoomOut, lblZoom, cmdZoomIn})
+        bar->addWidget(control);
+    bar->addStretch();
+    bar->addWidget(cmdSavePdf);
+    bar->addWidget(cmdPreviewClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(scrPage);
+    resize(1000, 760);
+
+    connect(cmdPreviousPage, &QPushButton::clicked, this, &PreviewWindow::cmdPreviousPage_Click);
+    connect(cmdNextPage, &QPushButton::clicked, this, &PreviewWindow::cmdNextPage_Click);
+    connect(cmdZoomOut, &QPushButton::clicked, this, &PreviewWindow::cmdZoomOut_Click);
+    connect(cmdZoomIn, &QPushButton::clicked, this, &PreviewWindow::cmdZoomIn_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &PreviewWindow::cmdSavePdf_Click);
+    connect(cmdPreviewClose, &QPushButton::clicked, this, &QDialog::close);
+    showPage();
+}
+
+QImage PreviewWindow::renderPage(int index) const {
+    return PageRenderer::sheetImage(pages.value(index), sheet, ScreenDpi * zoom / 100);
+}
+
+void PreviewWindow::showPage() {
+    picPage->setPixmap(QPixmap::fromImage(renderPage(current)));
+    picPage->adjustSize();
+    lblPageNumber->setText(QStringLiteral("%1 / %2 쪽").arg(current + 1).arg(pages.size()));
+    lblZoom->setText(QStringLiteral("%1%").arg(zoom));
+    cmdPreviousPage->setEnabled(current > 0);
+    cmdNextPage->setEnabled(current + 1 < pages.size());
+    cmdZoomOut->setEnabled(zoom > Zooms[0]);
+    cmdZoomIn->setEnabled(zoom < std::end(Zooms)[-1]);
+}
+
+void PreviewWindow::cmdPreviousPage_Click() {
+    current = std::max(0, current - 1);
+    showPage();
+}
+
+void PreviewWindow::cmdNextPage_Click() {
+    current = std::min(int(pages.size()) - 1, current + 1);
+    showPage();
+}
+
+void PreviewWindow::cmdZoomOut_Click() {
+    const auto* smaller = std::find(std::begin(Zooms), std::end(Zooms), zoom);
+    zoom = smaller == std::begin(Zooms) ? zoom : smaller[-1];
+    showPage();
+}
+
+void PreviewWindow::cmdZoomIn_Click() {
+    const auto* larger = std::find(std::begin(Zooms), std::end(Zooms), zoom) + 1;
+    zoom = larger == std::end(Zooms) ? zoom : *larger;
+    showPage();
+}
+
+bool PreviewWindow::savePdf(const QString& file) const {
+    QPdfWriter writer(file);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setPageMargins(QMarginsF());
+    writer.setResolution(1200);
+    writer.setCreator(QStringLiteral("Orvane-It"));
+    writer.setTitle(windowTitle());
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    for (int i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        PageRenderer::draw(painter, pages[i], sheet.origin());
+    }
+    return painter.end();
+}
+
+void PreviewWindow::cmdSavePdf_Click() {
+    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("PDF로 저장"),
+                                                QDir::home().filePath(QStringLiteral("인쇄.pdf")),
+                                                QStringLiteral("PDF 파일 (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        file += QStringLiteral(".pdf");
+    if (!savePdf(file))
+        MessageBox::show(this, QStringLiteral("PDF 파일을 저장하지 못했습니다.\n") + file,
+                         MessageBox::Icon::Stop);
+}

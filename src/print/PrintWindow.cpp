@@ -1,0 +1,559 @@
+#include "PrintWindow.h"
+
+#include "PreviewWindow.h"
+#include "pages/Faces.h"
+#include "pages/PageCollector.h"
+#include "pages/PrintAdjustment.h"
+#include "store/AddressBook.h"
+#include "store/StoreError.h"
+#include "store/TextRules.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/MessageBox.h"
+#include "ui/Twips.h"
+
+#include <QElapsedTimer>
+#include <QProgressDialog>
+
+namespace {
+// Controls on a tab page are placed from the top of the tab control, the
+// tab strip included.
+constexpr int tabStrip = 340;
+
+QDoubleSpinBox* millimetres(QWidget* parent, const char* name, int left, int top) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(Fonts::gulim());
+    box->setRange(-PrintAdjustment::Limit, PrintAdjustment::Limit);
+    box->setDecimals(1);
+    box->setSingleStep(0.1);
+    Twips::place(box, left, top, 1095, 315);
+    return box;
+}
+
+// The progress of a run of more than a few pages, with a button that stops
+// it between two pages.
+class RunProgress {
+  public:
+    RunProgress(QWidget* window, int pages) {
+        if (pages <= 3)
+            return;
+        dialog =
+            std::make_unique<QProgressDialog>(QString(), QStringLiteral("중지"), 0, pages, window);
+        dialog->setObjectName(QStringLiteral("dlgPrintProgress"));
+        dialog->setWindowTitle(QStringLiteral("인쇄"));
+        dialog->setWindowModality(Qt::WindowModal);
+        dialog->setMinimumDuration(0);
+        dialog->show();
+        next(0);
+    }
+    // Shows that `printed` pages are done; false when the user stopped. The
+    // dialog is brought up to date at most ten times a second.
+    bool next(int printed) {
+        if (!dialog)
+            return true;
+        if (shown.isValid() && shown.elapsed() < 100)
+            return !dialog->wasCanceled();
+        shown.start();
+        dialog->setLabelText(
+            QStringLiteral("%1 / %2 쪽 인쇄 중...").arg(printed + 1).arg(dialog->maximum()));
+        dialog->setValue(printed);
+        // The stop button is heard between two pages.
+        QCoreApplication::processEvents();
+        return !dialog->wasCanceled();
+    }
+
+  private:
+    std::unique_ptr<QProgressDialog> dialog;
+    QElapsedTimer shown;
+};
+} // namespace
+
+PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
+    using namespace Controls;
+    setObjectName(QStringLiteral("PrintWindow"));
+    setWindowTitle(QStringLiteral("Letter Form 출력"));
+    setFont(Fonts::gulim());
+    Twips::setClientSize(this, 11310, 8670);
+
+    fraLetterForm =
+        frame(this, "fraLetterForm", QStringLiteral("Letter Form"), 480, 120, 3855, 1695);
+    fraLetterForm->setFont(Fonts::gulim());
+    optLetterTypeQA3801 =
+        option(fraLetterForm, "optLetterTypeQA3801", QStringLiteral("QA3801"), 360, 240, 1815, 375);
+    optLetterTypeQB3802 =
+        option(fraLetterForm, "optLetterTypeQB3802", QStringLiteral("QB3802"), 360, 600, 1695, 255);
+    optLetterTypeQC3803 =
+        option(fraLetterForm, "optLetterTypeQC3803", QStringLiteral("QC3803"), 360, 960, 1455, 255);
+    optLetterTypeQD3805 = option(fraLetterForm, "optLetterTypeQD3805",
+                                 QStringLiteral("QD3805 (A4 6절봉투)"), 360, 1320, 2415, 225);
+    lblPrinterFont =
+        label(this, "lblPrinterFont", QStringLiteral("출력서체"), 4560, 1560, 780, 195);
+    cboPrinterFont = new QComboBox(this);
+    cboPrinterFont->setObjectName(QStringLiteral("cboPrinterFont"));
+    cboPrinterFont->setFont(Fonts::gulim());
+    cboPrinterFont->setEditable(true);
+    cboPrinterFont->setInsertPolicy(QComboBox::NoInsert);
+    Twips::place(cboPrinterFont, 5520, 1440, 2775, 315);
+    cmdDataPrintExit =
+        button(this, "cmdDataPrintExit", QStringLiteral("종료"), 9600, 1320, 1215, 490);
+    lblPrinterName = label(this, "lblPrinterName", QString(), 4560, 180, 4800, 195);
+    lblPrintPosition = label(this, "lblPrintPosition", QStringLiteral("인쇄 위치 조정 (mm)"), 4560,
+                             540, 2400, 195);
+    lblPrintPositionX =
+        label(this, "lblPrintPositionX", QStringLiteral("가로"), 4560, 960, 480, 195);
+    spnPrintPositionX = millimetres(this, "spnPrintPositionX", 5040, 900);
+    lblPrintPositionY =
+        label(this, "lblPrintPositionY", QStringLiteral("세로"), 6360, 960, 480, 195);
+    spnPrintPositionY = millimetres(this, "spnPrintPositionY", 6840, 900);
+    cmdPrintPreview =
+        button(this, "cmdPrintPreview", QStringLiteral("미리보기"), 9600, 720, 1215, 490);
+
+    tabPrintDataInfo = new QTabWidget(this);
+    tabPrintDataInfo->setObjectName(QStringLiteral("tabPrintDataInfo"));
+    tabPrintDataInfo->setFont(Fonts::gulim());
+    Twips::place(tabPrintDataInfo, 480, 2040, 10335, 6255);
+    auto* letterTab = new QWidget;
+    auto* specialTab = new QWidget;
+    tabPrintDataInfo->addTab(letterTab, QStringLiteral("입력 Data 출력"));
+    tabPrintDataInfo->addTab(specialTab, QStringLiteral("Special Form 출력"));
+
+    fraPrintlist = frame(letterTab, "fraPrintlist", QStringLiteral("Print Data"), 240,
+                         340 - tabStrip, 9855, 5655);
+    fraPrintlist->setFont(Fonts::gulim());
+    QWidget* P = fraPrintlist;
+    lblDataAllList =
+        label(P, "lblDataAllList", QStringLiteral("입력된 Data List"), 720, 360, 2055, 375);
+    lstDataAllList = keyedList(P, "lstDataAllList", 720, 600, 3615, 4155);
+    lblPrintSelectData =
+        label(P, "lblPrintSelectData", QStringLiteral("출력할 Data List"), 5400, 360, 2055, 375);
+    lstDataPrintList = keyedList(P, "lstDataPrintList", 5400, 600, 3615, 4155);
+    for (QListWidget* list : {lstDataAllList, lstDataPrintList}) {
+        list->setSortingEnabled(true);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    }
+    cmdEachDataSelect = button(P, "cmdEachDataSelect", QStringLiteral(">"), 4560, 1800, 615, 375);
+    cmdAllDataSelect = button(P, "cmdAllDataSelect", QStringLiteral(">>"), 4560, 2160, 615, 375);
+    cmdEachDataRemove = button(P, "cmdEachDataRemove", QStringLiteral("<"), 4560, 2520, 615, 375);
+    cmdAllDataRemove = button(P, "cmdAllDataRemove", QStringLiteral("<<"), 4560, 2880, 615, 375);
+    lblPostScript = label(P, "lblPostScript", QStringLiteral("추신"), 240, 5160, 390, 195);
+    txtPostScript = textBox(P, "txtPostScript", 720, 5040, 4215, 330, 30);
+    fraOnlyMyInfo = frame(P, "fraOnlyMyInfo", QString(), 5040, 4800, 2895, 615);
+    chkPersonInfoPrint = checkBox(fraOnlyMyInfo, "chkPersonInfoPrint", QStringLiteral("내 정보만 "),
+                                  120, 240, 1215, 255);
+    txtNumberOfCopies = textBox(fraOnlyMyInfo, "txtNumberOfCopies", 1320, 240, 615, 285, 3);
+    lblNumberOfCopies =
+        label(fraOnlyMyInfo, "lblNumberOfCopies", QStringLiteral("부 출력"), 2040, 240, 645, 195);
+    cmdDataPrint = button(P, "cmdDataPrint", QStringLiteral("인쇄"), 8160, 4920, 1215, 490);
+
+    fraSpecialForm = frame(specialTab, "fraSpecialForm", QStringLiteral("Special Form"), 2400,
+                           720 - tabStrip, 2775, 4935);
+    fraSpecialForm->setFont(Fonts::gulim());
+    QWidget* S = fraSpecialForm;
+    optMarried_1 = option(S, "optMarried_1", QStringLiteral("축 결 혼"), 840, 480, 1215, 255);
+    optMarried_2 = option(S, "optMarried_2", QStringLiteral("축 화 혼"), 840, 840, 1215, 255);
+    optGrowth = option(S, "optGrowth", QStringLiteral("축 발 전"), 840, 1200, 1095, 255);
+    optHundredday = option(S, "optHundredday", QStringLiteral("백 일"), 840, 1560, 1095, 255);
+    optFirstBirthday = option(S, "optFirstBirthday", QStringLiteral("축 돌"), 840, 1920, 1095, 255);
+    optBirthday = option(S, "optBirthday", QStringLiteral("생 신(일)"), 840, 2280, 1335, 255);
+    optSixtyBirthday =
+        option(S, "optSixtyBirthday", QStringLiteral("축 회 갑"), 840, 2640, 1095, 255);
+    optSeventyBirthday =
+        option(S, "optSeventyBirthday", QStringLiteral("축 고 희"), 840, 3000, 1095, 255);
+    optEightyBirthday =
+        option(S, "optEightyBirthday", QStringLiteral("축 팔 순"), 840, 3360, 1215, 255);
+    optTreatment = option(S, "optTreatment", QStringLiteral("쾌 유"), 840, 3720, 1095, 255);
+    optCondolence = option(S, "optCondolence", QStringLiteral("부 의"), 840, 4080, 855, 225);
+    cmdSpecialFormPrint = button(specialTab, "cmdSpecialFormPrint", QStringLiteral("인쇄"), 6720,
+                                 5160 - tabStrip, 1215, 490);
+
+    connect(cboPrinterFont, &QComboBox::activated, this, &PrintWindow::cboPrinterFontClick);
+    connect(chkPersonInfoPrint, &QCheckBox::stateChanged, this,
+            &PrintWindow::chkPersonInfoPrintClick);
+    connect(cmdEachDataSelect, &QPushButton::clicked, this, &PrintWindow::cmdEachDataSelectClick);
+    connect(cmdAllDataSelect, &QPushButton::clicked, this, &PrintWindow::cmdAllDataSelectClick);
+    connect(cmdEachDataRemove, &QPushButton::clicked, this, &PrintWindow::cmdEachDataRemoveClick);
+    connect(cmdAllDataRemove, &QPushButton::clicked, this, &PrintWindow::cmdAllDataRemoveClick);
+    connect(cmdDataPrint, &QPushButton::clicked, this, &PrintWindow::cmdDataPrintClick);
+    connect(cmdSpecialFormPrint, &QPushButton::clicked, this,
+            &PrintWindow::cmdSpecialFormPrintClick);
+    connect(cmdDataPrintExit, &QPushButton::clicked, this, &PrintWindow::cmdDataPrintExitClick);
+    connect(cmdPrintPreview, &QPushButton::clicked, this, &PrintWindow::cmdPrintPreviewClick);
+    for (QDoubleSpinBox* box : {spnPrintPositionX, spnPrintPositionY})
+        connect(box, &QDoubleSpinBox::valueChanged, this, &PrintWindow::spnPrintPositionChanged);
+    nameAfter(lblPrinterFont, {cboPrinterFont});
+    nameAfter(lblDataAllList, {lstDataAllList});
+    nameAfter(lblPrintSelectData, {lstDataPrintList});
+    nameAfter(lblPostScript, {txtPostScript});
+    nameAfter(lblNumberOfCopies, {txtNumberOfCopies});
+    nameAfter(lblPrintPositionX, {spnPrintPositionX});
+    nameAfter(lblPrintPositionY, {spnPrintPositionY});
+    centre(this);
+}
+
+QString PrintWindow::listLine(const Recordset& customer) {
+    const QString name = customer.field(QStringLiteral("name"));
+    const QString affiliation = customer.field(QStringLiteral("company")) + QLatin1Char(' ') +
+                                customer.field(QStringLiteral("department"));
+    const QString head = TextRules::withoutTrailingBlanks(name).isEmpty()
+                             ? QString(12, QLatin1Char(' ')) + affiliation
+                             : name + QStringLiteral("  ") + affiliation;
+    return TextRules::keyedLine(head, 100, customer.field(QStringLiteral("seq")));
+}
+
+bool PrintWindow::load() {
+    QStringList fonts;
+    try {
+        fonts = PrinterLayer::printer().fonts();
+    } catch (const PrinterError&) {
+        MessageBox::show(this,
+                         QStringLiteral("프린터가 설치되어 있지 않거나,\n"
+                                        "기본프린터가 설정되어 있지 않습니다.\n"
+                                        "프린터설정을 확인하시기 바랍니다."),
+                         MessageBox::Icon::Stop);
+        return false;
+    }
+    try {
+        senderRow();
+    } catch (const StoreError&) {
+        // Reported when a page needs the sender row.
+    }
+    showPrintPosition();
+    lstDataAllList->clear();
+    if (Recordset* customers = AppState::CustomerCursor.get()) {
+        QStringList lines;
+        lines.reserve(customers->recordCount());
+        if (customers->recordCount() > 0) {
+            for (customers->moveFirst(); !customers->eof(); customers->moveNext())
+                lines << listLine(*customers);
+        }
+        lstDataAllList->addItems(lines);
+    }
+    Faces::sort(fonts);
+    cboPrinterFont->addItems(fonts);
+    optLetterTypeQA3801->setChecked(true);
+    if (cboPrinterFont->count() > 0) {
+        cboPrinterFont->setCurrentIndex(0);
+        cboPrinterFontClick();
+    }
+    txtPostScript->setText(QString());
+    txtNumberOfCopies->setText(QString());
+    return true;
+}
+
+const Recordset* PrintWindow::senderRow() {
+    try {
+        if (!personalCursor)
+            personalCursor =
+                std::make_unique<Recordset>(AddressBook::open(), AddressBook::PersonalTable);
+        else
+            personalCursor->requery();
+    } catch (const StoreError&) {
+        personalCursor.reset();
+        throw;
+    }
+    return personalCursor->recordCount() > 0 ? personalCursor.get() : nullptr;
+}
+
+void PrintWindow::showPrintPosition() {
+    QString printer;
+    try {
+        printer = PrinterLayer::printer().sheet().printer;
+    } catch (const PrinterError&) {
+    }
+    const QPointF shift = PrintAdjustment::millimetres(printer);
+    lblPrinterName->setText(QStringLiteral("프린터: ") + printer);
+    lblPrinterName->setProperty("printer", printer);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lblPrintPosition, lblPrintPositionX, spnPrintPositionX,
+                                         lblPrintPositionY, spnPrintPositionY})
+        control->setEnabled(!printer.isEmpty());
+    const QSignalBlocker x(spnPrintPositionX);
+    const QSignalBlocker y(spnPrintPositionY);
+    spnPrintPositionX->setValue(shift.x());
+    spnPrintPositionY->setValue(shift.y());
+}
+
+void PrintWindow::spnPrintPositionChanged() {
+    const QString printer = lblPrinterName->property("printer").toString();
+    if (!printer.isEmpty())
+        PrintAdjustment::setMillimetres(
+            printer, QPointF(spnPrintPositionX->value(), spnPrintPositionY->value()));
+}
+
+void PrintWindow::cboPrinterFontClick() {
+    const QString face = cboPrinterFont->currentText();
+    if (face.startsWith(QLatin1Char('@'))) {
+        verticalFontName = face;
+        horizontalFontName = TextRules::withoutTrailingBlanks(face.mid(1, 50));
+    } else {
+        horizontalFontName = face;
+        verticalFontName = QLatin1Char('@') + face;
+    }
+}
+
+void PrintWindow::chkPersonInfoPrintClick() {
+    const bool senderOnly = chkPersonInfoPrint->isChecked();
+    if (senderOnly) {
+        moveLines(lstDataPrintList, lstDataAllList, false);
+        txtNumberOfCopies->setText(QStringLiteral("1"));
+    } else {
+        txtNumberOfCopies->setText(QString());
+    }
+    enableLists(!senderOnly);
+}
+
+void PrintWindow::enableLists(bool enabled) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lstDataAllList, lstDataPrintList, cmdEachDataSelect,
+                                         cmdAllDataSelect, cmdEachDataRemove, cmdAllDataRemove})
+        control->setEnabled(enabled);
+}
+
+void PrintWindow::moveLines(QListWidget* from, QListWidget* to, bool selectedOnly) {
+    QStringList moving;
+    for (int i = 0; i < from->count();) {
+        if (!selectedOnly || from->item(i)->isSelected()) {
+            moving << from->item(i)->text();
+            delete from->takeItem(i);
+        } else {
+            ++i;
+        }
+    }
+    to->addItems(moving);
+}
+
+void PrintWindow::cmdEachDataSelectClick() {
+    chkPersonInfoPrint->setChecked(false);
+    moveLines(lstDataAllList, lstDataPrintList, true);
+}
+
+void PrintWindow::cmdAllDataSelectClick() {
+    chkPersonInfoPrint->setChecked(false);
+    moveLines(lstDataAllList, lstDataPrintList, false);
+}
+
+void PrintWindow::cmdEachDataRemoveClick() {
+    moveLines(lstDataPrintList, lstDataAllList, true);
+}
+
+void PrintWindow::cmdAllDataRemoveClick() {
+    moveLines(lstDataPrintList, lstDataAllList, false);
+}
+
+bool PrintWindow::lettersChosen() {
+    if (lstDataPrintList->count() == 0 && !chkPersonInfoPrint->isChecked()) {
+        MessageBox::show(this, QStringLiteral("출력하려는 데이타가 없습니다!"),
+                         MessageBox::Icon::Stop);
+        return false;
+    }
+    return true;
+}
+
+void PrintWindow::cmdDataPrintClick() {
+    if (!lettersChosen())
+        return;
+    PrinterLayer::printer().setPaperA4();
+    if (optLetterTypeQA3801->isChecked())
+        printLetterTypeA();
+    else if (optLetterTypeQB3802->isChecked())
+        printLetterTypeB();
+    else if (optLetterTypeQC3803->isChecked())
+        printLetterTypeC();
+    else if (optLetterTypeQD3805->isChecked())
+        printLetterTypeD();
+}
+
+void PrintWindow::printLetterTypeA() {
+    printLetters(LetterForms::QA3801);
+}
+void PrintWindow::printLetterTypeB() {
+    printLetters(LetterForms::QB3802);
+}
+void PrintWindow::printLetterTypeC() {
+    printLetters(LetterForms::QC3803);
+}
+void PrintWindow::printLetterTypeD() {
+    printLetters(LetterForms::QD3805);
+}
+
+const LetterForm& PrintWindow::chosenForm() const {
+    if (optLetterTypeQB3802->isChecked())
+        return LetterForms::QB3802;
+    if (optLetterTypeQC3803->isChecked())
+        return LetterForms::QC3803;
+    if (optLetterTypeQD3805->isChecked())
+        return LetterForms::QD3805;
+    return LetterForms::QA3801;
+}
+
+int PrintWindow::letterEntries() const {
+    return chkPersonInfoPrint->isChecked()
+               ? std::max(0, LetterForms::numberAtStart(txtNumberOfCopies->text()))
+               : lstDataPrintList->count();
+}
+
+void PrintWindow::layOutLetters(Printer& printer, const LetterForm& form,
+                                const std::function<bool(int entry)>& done) {
+    printer.setFontName(horizontalFontName);
+    const Recordset* sender = senderRow();
+    const QString postscript = txtPostScript->text();
+    const int entries = letterEntries();
+    if (chkPersonInfoPrint->isChecked()) {
+        for (int k = 1; k <= entries; ++k) {
+            LetterForms::printSenderOnlyPage(printer, form, sender, postscript);
+            if (entries > k)
+                printer.newPage();
+            if (!done(k - 1))
+                return;
+        }
+        return;
+    }
+    Recordset* customers = AppState::CustomerCursor.get();
+    if (customers && !customers->isOpen())
+        customers->requery();
+    QStringList lines;
+    for (int i = 0; i < entries; ++i)
+        lines << lstDataPrintList->item(i)->text();
+    for (int i = 0; i < entries; ++i) {
+        // An addressee deleted since the window opened is skipped.
+        if (customers &&
+            customers->findFirst(QStringLiteral("seq"), TextRules::lineKey(lines[i]))) {
+            LetterForms::printAddresseePage(printer, form, sender, *customers, postscript);
+            if (entries >= 2)
+                printer.newPage();
+        }
+        if (!done(i))
+            return;
+    }
+}
+
+void PrintWindow::printLetters(const LetterForm& form) {
+    const bool senderOnly = chkPersonInfoPrint->isChecked();
+    const int entries = letterEntries();
+    RunProgress progress(this, entries);
+    int printed = 0;
+    try {
+        layOutLetters(PrinterLayer::printer(), form, [&](int) {
+            ++printed;
+            if (!senderOnly) {
+                const QString line = lstDataPrintList->item(0)->text();
+                delete lstDataPrintList->takeItem(0);
+                lstDataAllList->addItem(line);
+            }
+            return progress.next(printed);
+        });
+    } catch (const PrinterError& e) {
+        reportFailure(e.message());
+    } catch (const StoreError& e) {
+        reportFailure(e.message());
+    }
+    if (printed < entries) {
+        // What was not printed stays to be printed: the lines in the print
+        // list, the copies in the copies box.
+        if (senderOnly)
+            txtNumberOfCopies->setText(QString::number(entries - printed));
+        return;
+    }
+    chkPersonInfoPrint->setChecked(false);
+    enableLists(true);
+    txtPostScript->setText(QString());
+    txtNumberOfCopies->setText(QString());
+}
+
+void PrintWindow::reportFailure(const QString& detail) {
+    const QString rest =
+        chkPersonInfoPrint->isChecked()
+            ? QStringLiteral("\n인쇄하지 못한 부수는 '부 출력' 칸에 남아 있습니다.")
+            : QStringLiteral("\n출력하지 못한 데이타는 출력할 Data List에 남아 있습니다.");
+    MessageBox::show(this, QStringLiteral("인쇄하지 못했습니다.\n") + detail + rest,
+                     MessageBox::Icon::Stop);
+}
+
+bool PrintWindow::layOutGreeting(Printer& printer,
+                                 const std::function<void(const QString&)>& fail) {
+    if (optLetterTypeQD3805->isChecked()) {
+        MessageBox::show(this,
+                         QStringLiteral("QD3805 TYPE은 Special Form으로    \r\n"
+                                        "출력하지 못합니다.                "),
+                         MessageBox::Icon::Stop);
+        return false;
+    }
+    const QRadioButton* options[] = {optMarried_1,     optMarried_2,       optGrowth,
+                                     optHundredday,    optFirstBirthday,   optBirthday,
+                                     optSixtyBirthday, optSeventyBirthday, optEightyBirthday,
+                                     optTreatment,     optCondolence};
+    const auto chosen = std::find_if(std::begin(options), std::end(options),
+                                     [](const QRadioButton* o) { return o->isChecked(); });
+    if (chosen == std::end(options)) {
+        MessageBox::show(
+            this, QStringLiteral("출력하고자 하는 Special Form을    \r\n지정하지 않았습니다"),
+            MessageBox::Icon::Stop);
+        return false;
+    }
+    const QString greeting =
+        QString::fromUtf16(GreetingEnvelopes::Greetings[chosen - std::begin(options)]);
+    const GreetingEnvelope& envelope = optLetterTypeQA3801->isChecked() ? GreetingEnvelopes::QA3801
+                                       : optLetterTypeQB3802->isChecked()
+                                           ? GreetingEnvelopes::QB3802
+                                           : GreetingEnvelopes::QC3803;
+    try {
+        printer.setPaperA4();
+        GreetingEnvelopes::printPage(printer, envelope, greeting, senderRow(), horizontalFontName,
+                                     verticalFontName);
+        return true;
+    } catch (const PrinterError& e) {
+        fail(e.message());
+    } catch (const StoreError& e) {
+        fail(e.message());
+    }
+    return false;
+}
+
+void PrintWindow::cmdSpecialFormPrintClick() {
+    layOutGreeting(PrinterLayer::printer(), [this](const QString& detail) {
+        MessageBox::show(this, QStringLiteral("인쇄하지 못했습니다.\n") + detail,
+                         MessageBox::Icon::Stop);
+    });
+}
+
+void PrintWindow::cmdPrintPreviewClick() {
+    showPrintPosition();
+    Sheet sheet;
+    try {
+        sheet = PrinterLayer::printer().sheet();
+    } catch (const PrinterError& e) {
+        MessageBox::show(this, QStringLiteral("미리 볼 수 없습니다.\n") + e.message(),
+                         MessageBox::Icon::Stop);
+        return;
+    }
+    PageCollector pages(sheet);
+    if (tabPrintDataInfo->currentIndex() == 0) {
+        if (!lettersChosen())
+            return;
+        try {
+            layOutLetters(pages, chosenForm(), [](int) { return true; });
+        } catch (const StoreError& e) {
+            MessageBox::show(this, QStringLiteral("미리 볼 수 없습니다.\n") + e.message(),
+                             MessageBox::Icon::Stop);
+            return;
+        }
+    } else if (!layOutGreeting(pages, [this](const QString& detail) {
+                   MessageBox::show(this, QStringLiteral("미리 볼 수 없습니다.\n") + detail,
+                                    MessageBox::Icon::Stop);
+               })) {
+        return;
+    }
+    if (pages.pages.isEmpty()) {
+        MessageBox::show(this, QStringLiteral("미리 볼 페이지가 없습니다."),
+                         MessageBox::Icon::Information);
+        return;
+    }
+    auto* preview = new PreviewWindow(this, pages.pages, sheet);
+    preview->show();
+}
+
+void PrintWindow::cmdDataPrintExitClick() {
+    close();
+    personalCursor.reset();
+}

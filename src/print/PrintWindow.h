@@ -1,0 +1,135 @@
+#pragma once
+
+#include "pages/GreetingEnvelope.h"
+#include "pages/LetterForm.h"
+#include "store/Recordset.h"
+#include "ui/SingleWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+// The print window: the addressees to print, the letter form, the font, the
+// copies and postscript of letter pages, and the greeting envelopes.
+class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
+    Q_OBJECT
+  public:
+    explicit PrintWindow(QWidget* parent = nullptr);
+
+    // Lists the addressees and the printer's fonts. False when there is no
+    // printer or no default printer (the user has been told).
+    bool load();
+
+    void printLetterTypeA();
+    void printLetterTypeB();
+    void printLetterTypeC();
+    void printLetterTypeD();
+
+    // The face of horizontal lines and its vertical-writing twin ("@").
+    QString horizontalFontName;
+    QString verticalFontName;
+
+    QGroupBox* fraLetterForm;
+    QRadioButton* optLetterTypeQA3801;
+    QRadioButton* optLetterTypeQB3802;
+    QRadioButton* optLetterTypeQC3803;
+    QRadioButton* optLetterTypeQD3805;
+    QLabel* lblPrinterFont;
+    QComboBox* cboPrinterFont;
+    QPushButton* cmdDataPrintExit;
+    QLabel* lblPrinterName;
+    QLabel* lblPrintPosition;
+    QLabel* lblPrintPositionX;
+    QDoubleSpinBox* spnPrintPositionX;
+    QLabel* lblPrintPositionY;
+    QDoubleSpinBox* spnPrintPositionY;
+    QPushButton* cmdPrintPreview;
+    QTabWidget* tabPrintDataInfo;
+    QGroupBox* fraPrintlist;
+    QLabel* lblDataAllList;
+    QListWidget* lstDataAllList;
+    QLabel* lblPrintSelectData;
+    QListWidget* lstDataPrintList;
+    QPushButton* cmdEachDataSelect;
+    QPushButton* cmdAllDataSelect;
+    QPushButton* cmdEachDataRemove;
+    QPushButton* cmdAllDataRemove;
+    QLabel* lblPostScript;
+    QLineEdit* txtPostScript;
+    QGroupBox* fraOnlyMyInfo;
+    QCheckBox* chkPersonInfoPrint;
+    QLineEdit* txtNumberOfCopies;
+    QLabel* lblNumberOfCopies;
+    QPushButton* cmdDataPrint;
+    QGroupBox* fraSpecialForm;
+    QRadioButton* optMarried_1;
+    QRadioButton* optMarried_2;
+    QRadioButton* optGrowth;
+    QRadioButton* optHundredday;
+    QRadioButton* optFirstBirthday;
+    QRadioButton* optBirthday;
+    QRadioButton* optSixtyBirthday;
+    QRadioButton* optSeventyBirthday;
+    QRadioButton* optEightyBirthday;
+    QRadioButton* optTreatment;
+    QRadioButton* optCondolence;
+    QPushButton* cmdSpecialFormPrint;
+
+    // The list line of the cursor's current addressee, its key at the end.
+    static QString listLine(const Recordset& customer);
+
+  public slots:
+    void cboPrinterFontClick();
+    void chkPersonInfoPrintClick();
+    void cmdEachDataSelectClick();
+    void cmdAllDataSelectClick();
+    void cmdEachDataRemoveClick();
+    void cmdAllDataRemoveClick();
+    void cmdDataPrintClick();
+    void cmdSpecialFormPrintClick();
+    void cmdDataPrintExitClick();
+    // Shows the pages the shown tab's "인쇄" would print now.
+    void cmdPrintPreviewClick();
+    // Keeps the adjustment for the printer it is shown for.
+    void spnPrintPositionChanged();
+
+  private:
+    const LetterForm& chosenForm() const;
+    void printLetters(const LetterForm& form);
+    // Lays out the pages "인쇄" prints now, entry by entry: one page per
+    // print list line (none for an addressee deleted meanwhile), or one per
+    // copy. After each entry `done` is told its number and says whether to
+    // go on.
+    void layOutLetters(Printer& printer, const LetterForm& form,
+                       const std::function<bool(int entry)>& done);
+    // The pages of a letter run: lines of the print list or copies.
+    int letterEntries() const;
+    // The greeting envelope of the chosen greeting on the chosen form, or
+    // false when the user was told why there is none. A failure of the
+    // printer or of the sender row goes to `fail`.
+    bool layOutGreeting(Printer& printer, const std::function<void(const QString&)>& fail);
+    // False, and the user told, when an addressee run has nothing to print.
+    bool lettersChosen();
+    // The sender row, read afresh; nullptr when there is none. A row that
+    // cannot be read is a StoreError.
+    const Recordset* senderRow();
+    // Shows the print position adjustment of the default printer.
+    void showPrintPosition();
+    void reportFailure(const QString& detail);
+    // The two lists and the four move buttons.
+    void enableLists(bool enabled);
+    static void moveLines(QListWidget* from, QListWidget* to, bool selectedOnly);
+
+    // The window's own access to the sender row.
+    std::unique_ptr<Recordset> personalCursor;
+};

@@ -1,0 +1,169 @@
+#include "AddresseeExchange.h"
+
+#include "AddresseeCsv.h"
+#include "StoreError.h"
+#include "VCard.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+using namespace AddresseeFields;
+
+// The largest seq: five digits.
+constexpr qint64 lastPossibleSeq = 99999;
+
+QString columnList() {
+    QStringList columns;
+    for (int i = 0; i < Count; ++i)
+        columns << column(i);
+    return columns.join(QLatin1Char(','));
+}
+
+QString lookAlikeKey(const QStringList& row) {
+    return row[Name] + QChar(0x1F) + row[Company] + QChar(0x1F) + row[Department];
+}
+
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+} // namespace
+
+QList<QStringList> AddresseeExchange::readBook(const Connection& book, const QStringList& seqs) {
+    const QSet<QString> wanted(seqs.begin(), seqs.end());
+    QSqlQuery q(book.db());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select %1 from customer order by rowid").arg(columnList())))
+        throw StoreError(QStringLiteral("주소록을 읽지 못했습니다.\n") + q.lastError().text());
+    QList<QStringList> rows;
+    while (q.next()) {
+        QStringList row;
+        row.reserve(Count);
+        for (int i = 0; i < Count; ++i)
+            row << q.value(i).toString();
+        if (wanted.isEmpty() || wanted.contains(row[Seq]))
+            rows << row;
+    }
+    return rows;
+}
+
+QByteArray AddresseeExchange::write(Format format, const QList<QStringList>& rows) {
+    return format == Format::Csv ? AddresseeCsv::write(rows) : VCard::write(rows);
+}
+
+void AddresseeExchange::writeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw StoreError(QStringLiteral("%1 파일에 쓰지 못했습니다.\n%2")
+                             .arg(fileName(path), file.errorString()));
+}
+
+QByteArray AddresseeExchange::readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw StoreError(QStringLiteral("%1 파일을 읽지 못했습니다.\n%2")
+                             .arg(fileName(path), file.errorString()));
+    return file.readAll();
+}
+
+AddresseeExchange::Preview AddresseeExchange::preview(const QByteArray& bytes,
+                                                      const Connection& book) {
+    const FileRows file =
+        VCard::looksLikeVCard(bytes) ? VCard::read(bytes) : AddresseeCsv::read(bytes);
+    Preview result;
+    result.ignored = file.ignored;
+    result.format = file.format;
+    QSet<QString> inBook;
+    for (const QStringList& row : readBook(book))
+        inBook.insert(lookAlikeKey(row));
+    result.rows.reserve(file.rows.size());
+    for (QStringList row : file.rows) {
+        const int r = int(result.rows.size());
+        row[Seq].clear();
+        if (row[PrintCondition] != QLatin1String("1"))
+            row[PrintCondition] = QStringLiteral("2");
+        for (int f = 0; f < Count; ++f) {
+            const int width = fields[f].width;
+            if (width > 0 && row[f].size() > width) {
+                result.cuts << Cut{r, f, row[f].size()};
+                // Never leave half of a character that takes two code units.
+                row[f].truncate(row[f].at(width - 1).isHighSurrogate() ? width - 1 : width);
+            }
+        }
+        if (inBook.contains(lookAlikeKey(row)))
+            result.lookAlikes << r;
+        result.rows << row;
+    }
+    return result;
+}
+
+QList<QStringList> AddresseeExchange::withoutLookAlikes(const Preview& preview) {
+    QList<QStringList> rows;
+    for (int r = 0; r < preview.rows.size(); ++r) {
+        if (!preview.lookAlikes.contains(r))
+            rows << preview.rows[r];
+    }
+    return rows;
+}
+
+std::optional<QString> AddresseeExchange::add(const Connection& book,
+                                              const QList<QStringList>& rows,
+                                              const QString& lastSeq, const Progress& progress) {
+    QSqlDatabase db = book.db();
+    QSqlQuery q(db);
+    const auto rollback = [&] { QSqlQuery(db).exec(QStringLiteral("rollback")); };
+    const auto fail = [&](const QString& detail) {
+        rollback();
+        throw StoreError(QStringLiteral("주소를 추가하지 못했습니다. 아무것도 추가하지 "
+                                        "않았습니다.\n%1")
+                             .arg(detail));
+    };
+    // No other program can hand out a number until this one commits.
+    if (!q.exec(QStringLiteral("begin immediate")))
+        fail(q.lastError().text());
+    QSet<QString> taken;
+    if (!q.exec(QStringLiteral("select seq from customer")))
+        fail(q.lastError().text());
+    while (q.next())
+        taken.insert(q.value(0).toString());
+    QStringList marks;
+    for (int i = 0; i < Count; ++i)
+        marks << QStringLiteral("?");
+    if (!q.prepare(QStringLiteral("insert into customer (%1) values (%2)")
+                       .arg(columnList(), marks.join(QLatin1Char(',')))))
+        fail(q.lastError().text());
+    qint64 number = lastSeq.toLongLong();
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        if (progress && r % 100 == 0 && !progress(r, rows.size())) {
+            rollback();
+            return std::nullopt;
+        }
+        // On from the last number handed out, past any number a row holds.
+        do
+            ++number;
+        while (taken.contains(QString::number(number)));
+        if (number > lastPossibleSeq)
+            fail(QStringLiteral("번호(seq)가 모자랍니다: %1명 가운데 %2번째 주소부터는 %3 "
+                                "까지의 번호를 줄 수 없습니다")
+                     .arg(rows.size())
+                     .arg(r + 1)
+                     .arg(lastPossibleSeq));
+        q.bindValue(0, QString::number(number));
+        for (int f = 1; f < Count; ++f)
+            q.bindValue(f, rows[r][f].isNull() ? QString(QLatin1String("")) : rows[r][f]);
+        if (!q.exec())
+            fail(QStringLiteral("%1번째 주소: %2").arg(r + 1).arg(q.lastError().text()));
+    }
+    if (progress && !progress(rows.size(), rows.size())) {
+        rollback();
+        return std::nullopt;
+    }
+    if (!q.exec(QStringLiteral("commit")))
+        fail(q.lastError().text());
+    return QString::number(number);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "AddresseeFields.h"
+#include "Connection.h"
+
+#include <QByteArray>
+#include <functional>
+#include <optional>
+
+// Addressees out of the book into files and from files into the book.
+namespace AddresseeExchange {
+enum class Format { Csv, VCard };
+
+// Every addressee, or those with the given seqs, in the order they were
+// added.
+QList<QStringList> readBook(const Connection& book, const QStringList& seqs = {});
+QByteArray write(Format format, const QList<QStringList>& rows);
+// Writes the whole file or leaves any earlier one untouched (StoreError).
+void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
+struct Cut {
+    int row;
+    int field;
+    qsizetype length; // in the file
+};
+// What a file would add, before anything is written.
+struct Preview {
+    QList<QStringList> rows; // cut to the columns' widths, without seq
+    QList<int> lookAlikes;   // rows with the name, company and department of one in the book
+    QList<Cut> cuts;
+    QStringList ignored; // columns or properties without a field
+    QString format;
+};
+// Reads a CSV or vCard file; anything else is refused (StoreError).
+Preview preview(const QByteArray& bytes, const Connection& book);
+// The rows of the preview that look like none in the book.
+QList<QStringList> withoutLookAlikes(const Preview& preview);
+
+// Told how many rows of how many are stored; answering false cancels.
+using Progress = std::function<bool(qsizetype done, qsizetype total)>;
+// Adds the rows in file order in one transaction, numbered on from lastSeq
+// and past any number a row of the book holds. Returns the new last seq, or
+// nothing when cancelled. A failure (StoreError), running out of five-digit
+// numbers or a cancel adds nothing.
+std::optional<QString> add(const Connection& book, const QList<QStringList>& rows,
+                           const QString& lastSeq, const Progress& progress = {});
+} // namespace AddresseeExchange

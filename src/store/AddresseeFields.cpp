@@ -1,0 +1,45 @@
+#include "AddresseeFields.h"
+
+const AddresseeFields::Field AddresseeFields::fields[Count] = {
+    {"seq", "seq", 5},
+    {"name", "이름", 40},
+    {"email", "이메일", 40},
+    {"mobilephone", "휴대폰", 20},
+    {"printcondition", "출력시 사용", 1},
+    {"company", "직장/학교", 40},
+    {"department", "부서/학과", 40},
+    {"departposition", "직급/학년", 20},
+    {"hometelephone", "전화(집)", 20},
+    {"companytelephone", "전화(회사)", 20},
+    {"extentionnumber", "내선번호", 10},
+    {"facsimile", "팩스", 20},
+    {"zipcode", "우편번호", 7},
+    {"address1", "주소", 50},
+    {"address2", "나머지 주소", 50},
+    {"remark", "메모", 0},
+};
+
+QString AddresseeFields::column(int index) {
+    return QString::fromLatin1(fields[index].column);
+}
+
+QString AddresseeFields::caption(int index) {
+    return QString::fromUtf8(fields[index].caption);
+}
+
+int AddresseeFields::byHeader(const QString& header) {
+    const QString text = header.trimmed();
+    for (int i = 0; i < Count; ++i) {
+        if (text.compare(caption(i), Qt::CaseInsensitive) == 0 ||
+            text.compare(column(i), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QStringList AddresseeFields::emptyRow() {
+    QStringList row;
+    for (int i = 0; i < Count; ++i)
+        row << QString(QLatin1String(""));
+    return row;
+}

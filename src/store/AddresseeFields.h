@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The columns of an addressee row in the order the customer table holds
+// them, each with the caption the addressee window shows for it and the most
+// characters it holds (0: no limit). Files going in and out of the program
+// carry rows as lists of these sixteen values.
+namespace AddresseeFields {
+struct Field {
+    const char* column;
+    const char* caption;
+    int width;
+};
+enum Index {
+    Seq,
+    Name,
+    Email,
+    MobilePhone,
+    PrintCondition,
+    Company,
+    Department,
+    DepartPosition,
+    HomeTelephone,
+    CompanyTelephone,
+    ExtentionNumber,
+    Facsimile,
+    Zipcode,
+    Address1,
+    Address2,
+    Remark,
+    Count
+};
+extern const Field fields[Count];
+
+QString column(int index);
+QString caption(int index);
+// The field a header text names, by caption or column name, or -1.
+int byHeader(const QString& header);
+// A row of Count empty texts.
+QStringList emptyRow();
+
+// What a file from elsewhere holds: full rows, the columns or properties
+// that had no field to go to, and the format found ("CSV (UTF-8)", ...).
+struct FileRows {
+    QList<QStringList> rows;
+    QStringList ignored;
+    QString format;
+};
+} // namespace AddresseeFields

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Small rules about text that the windows, the lists and the printed pages
+// share.
+namespace TextRules {
+// The text without its trailing blanks (leading ones stay).
+QString withoutTrailingBlanks(const QString& text);
+// Empty text or exactly one blank: how the zip code table and the printed
+// pages mark a value that is not there.
+bool isBlank(const QString& text);
+// A list line that stands for a row: the shown text, then the row's key
+// behind a run of blanks long enough to push it out of sight.
+QString keyedLine(const QString& text, int blanks, const QString& key);
+// What a keyed line shows: the line without its key and the blanks that
+// hide it. A line without a key behind such blanks (a message) shows whole.
+QString shownText(const QString& line);
+// The key a keyed line ends with: its last five characters without their
+// leading blanks.
+QString lineKey(const QString& line);
+// How many characters the text holds: a character outside the BMP (an
+// emoji, a rare Hanja) counts once, as the user sees it.
+qsizetype characters(const QString& text);
+// The number a text starts with (addressee numbers are decimal text): "12"
+// and "12a" give 12, a text without leading digits 0.
+qint64 leadingNumber(const QString& text);
+} // namespace TextRules

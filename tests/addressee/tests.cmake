@@ -1,0 +1,8 @@
+# Typing through the ibus input method needs a real X display, a window
+# manager and ibus; scripts/ibus-typing.sh brings them up around the program.
+add_executable(ibus_typing ${CMAKE_CURRENT_LIST_DIR}/ibus_typing.cpp)
+target_link_libraries(ibus_typing PRIVATE test_support)
+target_precompile_headers(ibus_typing REUSE_FROM orvane_windows)
+add_test(NAME ibus_typing COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/ibus-typing.sh
+  $<TARGET_FILE:ibus_typing>)
+set_tests_properties(ibus_typing PROPERTIES TIMEOUT 120 SKIP_REGULAR_EXPRESSION "SKIP: ")

@@ -1,0 +1,277 @@
+#include "TestSupport.h"
+#include "store/AddressBook.h"
+#include "store/AddresseeExchange.h"
+#include "store/AppPaths.h"
+#include "store/BookBackup.h"
+#include "store/BookLock.h"
+#include "store/StoreError.h"
+
+#include <QProcess>
+#include <QSqlQuery>
+#include <QStringEncoder>
+#include <QtTest>
+
+using namespace AddresseeExchange;
+
+namespace {
+const QString everyField = "seq, name, email, mobilephone, printcondition, company, department, "
+                           "departposition, hometelephone, companytelephone, extentionnumber, "
+                           "facsimile, zipcode, address1, address2, remark";
+
+// Addressees that try every rule of both formats.
+void addTrickyAddressees() {
+    TestSupport::addCustomer(
+        {{"seq", "1"},
+         {"name", "홍길동"},
+         {"email", "hong@example.kr"},
+         {"mobilephone", "010-1234-5678"},
+         {"printcondition", "1"},
+         {"company", "가나, \"다라\" 상사"},
+         {"department", "총무부; 인사과"},
+         {"departposition", "과장"},
+         {"hometelephone", "02-123-4567"},
+         {"companytelephone", "02,987\\6"},
+         {"extentionnumber", "007"},
+         {"facsimile", "02-555-1212"},
+         {"zipcode", "135-080"},
+         {"address1", "서울 강남구 역삼동"},
+         {"address2", "123-4 가나빌딩 5층"},
+         {"remark", "첫 줄\n둘째 줄, \"인용\"; 끝\\ 아주 긴 메모가 여러 번 접혀야 "
+                    "하는 줄입니다 가나다라마바사아자차카타파하"}});
+    TestSupport::addCustomer({{"seq", "2"}, {"name", "007"}, {"remark", " "}});
+    TestSupport::addCustomer(
+        {{"seq", "3"}, {"name", "Kim"}, {"companytelephone", ""}, {"extentionnumber", "12"}});
+}
+
+QList<QStringList> stored(const QString& folder) {
+    return TestSupport::query(QDir(folder).filePath("orvaneit.mdb"),
+                              "select " + everyField + " from customer order by rowid");
+}
+
+// Imports the bytes into the book of the program folder.
+void importAll(const QByteArray& bytes) {
+    const auto book = AddressBook::openOrCreate();
+    const Preview p = preview(bytes, *book);
+    add(*book, p.rows, AddressBook::lastSeqOf(*book));
+}
+
+QByteArray exported(Format format) {
+    return write(format, readBook(*AddressBook::open()));
+}
+
+QByteArray quotedPrintable(const QByteArray& bytes) {
+    QByteArray out;
+    for (const char c : bytes)
+        out += QByteArray("=") + QByteArray::number(uchar(c), 16).toUpper().rightJustified(2, '0');
+    return out.insert(out.size() / 6 * 3, "=\r\n"); // a soft line break, as old phones fold
+}
+} // namespace
+
+class ExchangeTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void roundTripsKeepEveryField_data();
+    void roundTripsKeepEveryField();
+    void readsKoreanExcelCsv();
+    void readsOldAndNewPhoneCards();
+    void failureHalfWayAddsNothing();
+    void previewShowsLookAlikesAndCuts();
+    void refusesFilesOfNeitherFormat();
+    void backupAndRestoreWhileOpen();
+    void commandLineTool();
+};
+
+void ExchangeTest::roundTripsKeepEveryField_data() {
+    QTest::addColumn<Format>("format");
+    QTest::newRow("csv") << Format::Csv;
+    QTest::newRow("vcard") << Format::VCard;
+}
+
+void ExchangeTest::roundTripsKeepEveryField() {
+    QFETCH(Format, format);
+    QByteArray first;
+    QList<QStringList> original;
+    {
+        TempProgramFolder folder;
+        addTrickyAddressees();
+        original = stored(folder.path());
+        first = exported(format);
+    }
+    TempProgramFolder folder;
+    importAll(first);
+    QCOMPARE(stored(folder.path()), original);
+    QCOMPARE(exported(format), first);
+    if (format == Format::VCard) {
+        for (const QByteArray& line : first.split('\n'))
+            QVERIFY2(line.size() <= 76, line); // 75 octets and the CR
+    }
+}
+
+void ExchangeTest::readsKoreanExcelCsv() {
+    TempProgramFolder folder;
+    // Korean Excel: CP949, no byte-order mark, its own column order, extra columns.
+    const QString text = "비고,메모,이름,Company,휴대폰\r\n\"x\",\"두 줄\r\n메모\",홍길동,가나상사,"
+                         "010\r\n,,,,\r\n,,똠방각하,,\r\n";
+    QStringEncoder cp949("windows-949");
+    const QByteArray bytes = cp949.encode(text);
+    QVERIFY(!cp949.hasError());
+    const auto book = AddressBook::openOrCreate();
+    const Preview p = preview(bytes, *book);
+    QCOMPARE(p.format, QString("CSV (CP949)"));
+    QCOMPARE(p.ignored, QStringList{"비고"});
+    QCOMPARE(p.rows.size(), 2);
+    add(*book, p.rows, "0");
+    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
+                                "select seq, name, company, mobilephone, remark, printcondition "
+                                "from customer"),
+             (QList<QStringList>{{"1", "홍길동", "가나상사", "010", "두 줄\r\n메모", "2"},
+                                 {"2", "똠방각하", "", "", "", "2"}}));
+}
+
+void ExchangeTest::readsOldAndNewPhoneCards() {
+    TempProgramFolder folder;
+    QStringEncoder euckr("EUC-KR");
+    const QByteArray card21 =
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=EUC-KR;ENCODING=QUOTED-PRINTABLE:" +
+        quotedPrintable(euckr.encode(QString("홍;길동"))).replace("=3B", ";") +
+        ";;;\r\nTEL;CELL;VOICE:010-1111-2222\r\nTEL;WORK:02-333-4444,55\r\n"
+        "NOTE;ENCODING=QUOTED-PRINTABLE;CHARSET=EUC-KR:" +
+        quotedPrintable(euckr.encode(QString("오래된 전화기에서 온 메모입니다\r\n둘째 줄"))) +
+        "\r\nPHOTO;ENCODING=BASE64;TYPE=JPEG:/9j/4AAQ\r\n AAAA\r\n\r\nEND:VCARD\r\n";
+    const QByteArray card40 =
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:이영희\r\nORG:다라학교;국어\r\n "
+        "과\r\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+82-10-9\r\n"
+        "TEL;TYPE=work;VALUE=uri:tel:+82-2-1;ext=9\r\n"
+        "ADR;TYPE=home:;;역삼로 1;강남구;서울;06234;대한민국\r\nEND:VCARD\r\n";
+    importAll(card21 + card40);
+    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
+                                "select seq, name, mobilephone, companytelephone, extentionnumber, "
+                                "remark, company, department, address1, zipcode from customer"),
+             (QList<QStringList>{{"1", "홍길동", "010-1111-2222", "02-333-4444", "55",
+                                  "오래된 전화기에서 온 메모입니다\r\n둘째 줄", "", "", "", ""},
+                                 {"2", "이영희", "+82-10-9", "+82-2-1", "9", "", "다라학교",
+                                  "국어과", "서울 강남구 역삼로 1", "06234"}}));
+}
+
+void ExchangeTest::failureHalfWayAddsNothing() {
+    TempProgramFolder folder;
+    const auto book = AddressBook::openOrCreate();
+    QList<QStringList> rows(3, AddresseeFields::emptyRow());
+    rows[1][AddresseeFields::Name] = "실패";
+    QSqlQuery(book->db())
+        .exec("create trigger refuse before insert on customer when "
+              "new.name = '실패' begin select raise(abort, 'disk full'); end");
+    QVERIFY_THROWS_EXCEPTION(StoreError, add(*book, rows, "0"));
+    // Running out of numbers: 99998 and 99999 are left for three rows.
+    rows[1][AddresseeFields::Name] = "성공";
+    try {
+        add(*book, rows, "99997");
+        QFAIL("three rows after 99997 were added");
+    } catch (const StoreError& e) {
+        QVERIFY2(e.message().contains("99999"), qPrintable(e.message()));
+    }
+    // A cancel half-way leaves nothing either.
+    QCOMPARE(add(*book, QList<QStringList>(300, rows[0]), "0",
+                 [](qsizetype done, qsizetype) { return done < 200; }),
+             std::nullopt);
+    QCOMPARE(stored(folder.path()).size(), 0);
+    QCOMPARE(add(*book, rows, "99996"), std::optional<QString>("99999"));
+    QCOMPARE(stored(folder.path()).last().first(), QString("99999"));
+}
+
+void ExchangeTest::previewShowsLookAlikesAndCuts() {
+    TempProgramFolder folder;
+    TestSupport::addCustomer(
+        {{"seq", "4"}, {"name", "가"}, {"company", "회사"}, {"department", "부"}});
+    const QByteArray file = "이름,직장/학교,부서/학과,우편번호\n가,회사,부,\n가,회사,다른 부,\n" +
+                            QString(45, QChar(0xAC00)).toUtf8() + ",,,123-4567\n";
+    const auto book = AddressBook::open();
+    const Preview p = preview(file, *book);
+    QCOMPARE(p.lookAlikes, QList<int>{0});
+    QCOMPARE(p.cuts.size(), 2);
+    QCOMPARE(p.cuts[0].row, 2);
+    QCOMPARE(p.cuts[0].field, int(AddresseeFields::Name));
+    QCOMPARE(p.cuts[0].length, 45);
+    QCOMPARE(p.rows[2][AddresseeFields::Name].size(), 40);
+    QCOMPARE(p.rows[2][AddresseeFields::Zipcode], QString("123-456"));
+    const QList<QStringList> fresh = withoutLookAlikes(p);
+    QCOMPARE(fresh.size(), 2);
+    add(*book, fresh, "3"); // 4 is taken: numbering goes past it
+    QCOMPARE(
+        TestSupport::query(folder.file("orvaneit.mdb"), "select seq, department from customer"),
+        (QList<QStringList>{{"4", "부"}, {"5", "다른 부"}, {"6", ""}}));
+}
+
+void ExchangeTest::refusesFilesOfNeitherFormat() {
+    TempProgramFolder folder;
+    const auto book = AddressBook::openOrCreate();
+    for (const QByteArray& bytes : {QByteArray("just some words\nmore words"),
+                                    QByteArray("\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01", 12),
+                                    QByteArray("이름,메모\n\"닫히지 않은 따옴표\n")}) {
+        try {
+            preview(bytes, *book);
+            QFAIL(bytes.constData());
+        } catch (const StoreError& e) {
+            QVERIFY2(e.message().contains("CSV") || e.message().contains("따옴표"),
+                     qPrintable(e.message()));
+        }
+    }
+}
+
+void ExchangeTest::backupAndRestoreWhileOpen() {
+    TempProgramFolder folder;
+    addTrickyAddressees();
+    AddressBook::startUp(); // the program holds the book open
+    const QList<QStringList> before = stored(folder.path());
+    BookBackup::backup(*AppState::AddressBookDb, folder.file("copy.mdb"));
+    QCOMPARE(QFile::permissions(folder.file("copy.mdb")) & 0x0077, QFile::Permissions());
+    QSqlQuery(AppState::AddressBookDb->db()).exec("delete from customer");
+    QFile::remove(folder.file("not-a-book.mdb"));
+    QFile text(folder.file("not-a-book.mdb"));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("hello") == 5);
+    text.close();
+    QVERIFY_THROWS_EXCEPTION(StoreError,
+                             BookBackup::restore(*AppState::AddressBookDb, text.fileName()));
+    QCOMPARE(QDir(folder.path()).entryList({"*복원전*"}).size(), 0);
+    const QString kept = BookBackup::restore(*AppState::AddressBookDb, folder.file("copy.mdb"));
+    QCOMPARE(stored(folder.path()), before);
+    AppState::CustomerCursor->requery();
+    QCOMPARE(AppState::CustomerCursor->recordCount(), 3);
+    QCOMPARE(TestSupport::query(kept, "select count(*) from customer"), QList<QStringList>{{"0"}});
+}
+
+void ExchangeTest::commandLineTool() {
+    TempProgramFolder folder;
+    addTrickyAddressees();
+    const auto tool = [&](const QStringList& args, QString* out = nullptr) {
+        QProcess p;
+        p.start(QDir(PROGRAM_DIR).filePath("orvaneit-data"),
+                QStringList{"--book", folder.file("orvaneit.mdb")} + args);
+        p.waitForFinished();
+        if (out)
+            *out = QString::fromUtf8(p.readAllStandardError() + p.readAllStandardOutput());
+        return p.exitCode();
+    };
+    QCOMPARE(tool({"export", "--vcard", folder.file("a.vcf")}), 0);
+    QCOMPARE(tool({"import", folder.file("a.vcf")}), 0);
+    QCOMPARE(stored(folder.path()).size(), 6);
+    QCOMPARE(tool({"backup", folder.file("b.mdb")}), 0);
+    QString said;
+    QCOMPARE(tool({"import", folder.file("b.mdb")}, &said), 1);
+    QVERIFY2(said.contains("vCard") && !said.trimmed().contains('\n'), qPrintable(said));
+    // Held open by the program: exports and backups go on, imports are refused.
+    BookLock program(folder.file("orvaneit.mdb"));
+    QCOMPARE(program.take(), BookLock::State::Taken);
+    AddressBook::startUp();
+    QCOMPARE(tool({"import", folder.file("a.vcf")}, &said), 1);
+    QVERIFY2(said.contains("프로그램을 닫은 뒤에"), qPrintable(said));
+    QCOMPARE(tool({"backup", folder.file("b.mdb")}), 0);
+    QCOMPARE(TestSupport::query(folder.file("b.mdb"), "select count(*) from customer"),
+             QList<QStringList>{{"6"}});
+    QCOMPARE(tool({"export", "--pdf", "x"}, &said), 2);
+    QVERIFY2(said.startsWith("사용법"), qPrintable(said));
+    QCOMPARE(stored(folder.path()).size(), 6);
+}
+
+QTEST_GUILESS_MAIN(ExchangeTest)
+#include "tst_exchange.moc"
