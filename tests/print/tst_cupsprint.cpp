@@ -21,8 +21,19 @@ QString outputFolder() {
     return QDir::home().filePath("PDF");
 }
 
+// The finished PDFs, oldest first. The queue writes a file in place, so one
+// still being written (no end-of-file marker yet) does not count.
 QStringList pdfs() {
-    return QDir(outputFolder()).entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed);
+    QStringList done;
+    const QDir folder(outputFolder());
+    for (const QString& file :
+         folder.entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed)) {
+        QFile pdf(folder.filePath(file));
+        if (pdf.open(QIODevice::ReadOnly) && pdf.seek(qMax<qint64>(0, pdf.size() - 32)) &&
+            pdf.readAll().contains("%%EOF"))
+            done << file;
+    }
+    return done;
 }
 
 struct Word {
