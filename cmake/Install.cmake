@@ -1,11 +1,12 @@
 # What `cmake --install` puts where. The program looks for its zip code table
-# in share/orvaneit/ beside its bin/ (store/AppPaths), so these destinations
-# are fixed here rather than taken from GNUInstallDirs.
+# and its start picture in share/orvaneit/ beside its bin/ (store/AppPaths),
+# so these destinations are fixed here rather than taken from GNUInstallDirs.
 set(PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 
 # orvaneit-data lies beside the program, so both find the same address book.
 install(TARGETS orvaneit orvaneit-data RUNTIME DESTINATION bin)
-install(FILES ${PROGRAM_DIR}/zipcode.mdb DESTINATION share/orvaneit)
+install(FILES ${PROGRAM_DIR}/zipcode.mdb ${CMAKE_SOURCE_DIR}/data/title.jpg
+        DESTINATION share/orvaneit)
 install(FILES ${PACKAGING_DIR}/orvaneit.desktop DESTINATION share/applications)
 install(FILES ${PACKAGING_DIR}/example.orvaneit.orvaneit.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${PACKAGING_DIR}/orvaneit.svg DESTINATION share/icons/hicolor/scalable/apps)

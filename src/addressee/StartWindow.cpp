@@ -1,6 +1,7 @@
 #include "StartWindow.h"
 
 #include "AddresseeWindow.h"
+#include "store/AppPaths.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -11,7 +12,10 @@ StartWindow::StartWindow(QWidget* parent) : QWidget(parent) {
 
     // The picture is shown at its natural size, not stretched.
     Image1 = Controls::label(this, "Image1", QString(), 600, 360, 10800, 6600);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/title.jpg")));
+    QPixmap picture(AppPaths::titlePicturePath());
+    if (picture.isNull())
+        picture.load(QStringLiteral(":/title.jpg"));
+    Image1->setPixmap(picture);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     cmdStartOrvaneit =

@@ -41,9 +41,26 @@ QStringList columnsOf(const QString& createStatement) {
 
 // The book is made under a temporary name beside it, readable and writable
 // by its owner only, and put in place once both tables exist: a start cut
-// short leaves no half-made book behind.
+// short leaves no half-made book behind. What it leaves under that name, the
+// file and the database's journal of it, the next start removes; only the
+// copy that holds the book's lock makes a book, so none is being made
+// meanwhile.
+const QString makingSuffix = QStringLiteral(".making-");
+
+void removeLeftovers(const QString& path) {
+    const QFileInfo book(path);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1[A-Za-z0-9]{6}(-journal)?$")
+            .arg(QRegularExpression::escape(book.fileName() + makingSuffix)));
+    QDir folder = book.dir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+        if (leftover.match(name).hasMatch())
+            folder.remove(name);
+}
+
 void create(const QString& path) {
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    removeLeftovers(path);
+    QTemporaryFile file(path + makingSuffix + QStringLiteral("XXXXXX"));
     if (!file.open())
         throw StoreError(QStringLiteral("%1 파일을 만들 수 없습니다.\n%2")
                              .arg(QDir::toNativeSeparators(path), file.errorString()));

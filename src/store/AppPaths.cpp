@@ -8,6 +8,7 @@
 namespace {
 const QString addressBookName = QStringLiteral("orvaneit.mdb");
 const QString zipcodeName = QStringLiteral("zipcode.mdb");
+const QString titlePictureName = QStringLiteral("title.jpg");
 
 QString& overrideFolder() {
     static QString folder;
@@ -22,6 +23,11 @@ QString installedDataFolder() {
 bool isInstalled() {
     return !QDir(AppPaths::programFolder()).exists(zipcodeName) &&
            QDir(installedDataFolder()).exists(zipcodeName);
+}
+
+// Where the files the program only reads lie.
+QDir readOnlyDataFolder() {
+    return QDir(isInstalled() ? installedDataFolder() : AppPaths::programFolder());
 }
 
 QString userDataFolder() {
@@ -54,5 +60,9 @@ QString AppPaths::addressBookPath() {
 }
 
 QString AppPaths::zipcodePath() {
-    return QDir(isInstalled() ? installedDataFolder() : programFolder()).filePath(zipcodeName);
+    return readOnlyDataFolder().filePath(zipcodeName);
+}
+
+QString AppPaths::titlePicturePath() {
+    return readOnlyDataFolder().filePath(titlePictureName);
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// Where the program finds its two database files. The program's folder is the
+// Where the program finds its two database files and its start picture. The program's folder is the
 // executable's folder unless a test points it elsewhere.
 //
 // Run from where it was built or copied to (zipcode.mdb beside it), the
@@ -18,4 +18,7 @@ void setProgramFolder(const QString& folder);
 // folder is missing, the folder is created readable by its owner only.
 QString addressBookPath();
 QString zipcodePath();
+// The start window's picture: installed beside the zip code table. Where the
+// file is missing (as in the build tree) the program shows its built-in copy.
+QString titlePicturePath();
 } // namespace AppPaths

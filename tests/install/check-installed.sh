@@ -20,6 +20,7 @@ appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
 for icon in scalable/apps/orvaneit.svg 48x48/apps/orvaneit.png 256x256/apps/orvaneit.png; do
   [ -s "$prefix/share/icons/hicolor/$icon" ] || fail "icon $icon was not installed"
 done
+[ -s "$prefix/share/orvaneit/title.jpg" ] || fail "the start picture was not installed"
 listing() { (cd "$prefix" && find . -printf '%p %s %m %T@\n' | sort); }
 listing >"$work/before"
 

@@ -272,13 +272,18 @@ void StoreTest::lockedOrUnreadableIsNotDamaged() {
 void StoreTest::newBookIsTheOwnersOnly() {
     for (const mode_t mask : {022, 000}) {
         TempProgramFolder folder;
+        // What a first start cut short left goes; the user's own files stay.
+        const QStringList kept = {"orvaneit.mdb.backup", "orvaneit.mdb.making-notes"};
+        for (const QString& name :
+             kept + QStringList{"orvaneit.mdb.making-AbCd12", "orvaneit.mdb.making-AbCd12-journal"})
+            QVERIFY(QFile(folder.file(name)).open(QIODevice::WriteOnly));
         const mode_t was = umask(mask);
         AddressBook::startUp();
         umask(was);
         struct stat made;
         QVERIFY(stat(QFile::encodeName(folder.file("orvaneit.mdb")).constData(), &made) == 0);
         QCOMPARE(made.st_mode & 0777, mode_t(0600));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"orvaneit.mdb"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"orvaneit.mdb"} + kept);
     }
 }
 
@@ -331,6 +336,7 @@ void StoreTest::installedProgramUsesABookBesideIt() {
     QVERIFY(QFile::copy(TestSupport::builtZipcodeDb(), prefix.file("share/orvaneit/zipcode.mdb")));
     AppPaths::setProgramFolder(prefix.file("bin"));
     QCOMPARE(AppPaths::zipcodePath(), prefix.file("share/orvaneit/zipcode.mdb"));
+    QCOMPARE(AppPaths::titlePicturePath(), prefix.file("share/orvaneit/title.jpg"));
     // A book the user copied beside the installed program is the one used.
     QVERIFY(QFile(prefix.file("bin/orvaneit.mdb")).open(QIODevice::WriteOnly));
     QCOMPARE(AppPaths::addressBookPath(), prefix.file("bin/orvaneit.mdb"));
