@@ -21,6 +21,6 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # stand in for Gulim and Batang, and Qt's Korean translation. Printing needs a
 # CUPS server, local or on the network.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-nanum, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-nanum, fonts-unfonts-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS cups)
 include(CPack)

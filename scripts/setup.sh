@@ -2,7 +2,7 @@
 # Installs what the build, the program, the tests and the package need, when
 # missing. Run by a user who is not root, it installs them through sudo.
 set -e
-packages="qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 cmake ninja-build g++ fonts-nanum
+packages="qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 cmake ninja-build g++ fonts-nanum fonts-unfonts-core
  xvfb xauth cups libcups2-dev printer-driver-cups-pdf poppler-utils qt6-translations-l10n
  librsvg2-bin desktop-file-utils appstream dpkg-dev lintian
  ibus ibus-hangul openbox xdotool dbus-daemon libxcb1-dev"

@@ -3,8 +3,8 @@
 #include <QStringList>
 
 // The Korean face names the windows, the forms and the user know ("굴림",
-// "굴림체", "돋움", "바탕체"), each standing for the installed face that
-// replaces it. This is the one place that maps them.
+// "굴림체", "돋움", "돋움체", "바탕", "바탕체", "궁서"), each standing for
+// the installed face that replaces it. This is the one place that maps them.
 namespace Faces {
 // Lets every font lookup resolve the Korean names (and their English
 // spellings) to the installed faces.

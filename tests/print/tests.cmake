@@ -9,3 +9,8 @@ set_tests_properties(cups_start PROPERTIES FIXTURES_SETUP cups)
 set_tests_properties(cups_stop PROPERTIES FIXTURES_CLEANUP cups)
 set_tests_properties(tst_cupsprint PROPERTIES FIXTURES_REQUIRED cups
   SKIP_REGULAR_EXPRESSION "SKIP   : CupsPrintTest::initTestCase")
+# The font box again, with the system naming its faces in Korean.
+add_test(NAME tst_cupsprint_korean COMMAND tst_cupsprint fontBoxOffersEachFaceOnce)
+set_tests_properties(tst_cupsprint_korean PROPERTIES FIXTURES_REQUIRED cups
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=ko_KR.UTF-8"
+  SKIP_REGULAR_EXPRESSION "SKIP   : CupsPrintTest::initTestCase")

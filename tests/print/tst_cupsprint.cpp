@@ -132,6 +132,28 @@ class CupsPrintTest : public QObject {
                   "(scripts/cups-pdf-printer.sh start, as root, sets one up)");
     }
 
+    // The font box offers the Korean names, starting on 굴림, and never the
+    // installed face behind a name a second time under its own name, in
+    // whatever language the system names it (ctest runs this under a Korean
+    // locale too).
+    void fontBoxOffersEachFaceOnce() {
+        ScriptedAnswerer answers;
+        TempProgramFolder folder;
+        AddressBook::startUp();
+        std::unique_ptr<PrintWindow> w(PrintWindow::open());
+        QVERIFY(w);
+        QStringList offered;
+        for (int i = 0; i < w->cboPrinterFont->count(); ++i)
+            offered << w->cboPrinterFont->itemText(i);
+        QCOMPARE(offered.first(), QString("굴림"));
+        QCOMPARE(w->horizontalFontName, QString("굴림"));
+        for (const QString face : {"굴림", "굴림체", "돋움", "돋움체", "바탕", "바탕체", "궁서"})
+            QVERIFY2(offered.contains(face), qPrintable(face));
+        const QString gulim = QFontInfo(QFont("굴림")).family();
+        for (const QString& face : offered)
+            QVERIFY2(face == "굴림" || QFontInfo(QFont(face)).family() != gulim, qPrintable(face));
+    }
+
     void threeAddresseesThreePdfPages() {
         ScriptedAnswerer answers;
         TempProgramFolder folder;
