@@ -17,14 +17,16 @@ bool hasSqliteHeader(const QString& path) {
     return file.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
-QString fileName(const QString& path) {
-    return QFileInfo(path).fileName();
+// The file as the user can find it: the address book of an installed program
+// lies in a folder the user does not choose.
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
 QString notOurs(const QString& path) {
     return QStringLiteral("%1 파일을 열 수 없습니다.\n이 프로그램의 데이타 파일이 아니거나 "
                           "손상되었습니다")
-        .arg(fileName(path));
+        .arg(shownPath(path));
 }
 
 // "rw------- (소유자 root)": the mode as a file listing shows it, and the owner.
@@ -47,7 +49,7 @@ void checkPermission(const QString& path, bool readOnly) {
     const QString folder = QFileInfo(path).absolutePath();
     const auto refuse = [](const QString& what, const QString& target) {
         throw StoreError(QStringLiteral("%1 %2 권한이 없습니다.\n권한: %3")
-                             .arg(QDir::toNativeSeparators(target), what, permissionText(target)));
+                             .arg(shownPath(target), what, permissionText(target)));
     };
     if (::access(QFile::encodeName(path).constData(), readOnly ? R_OK : R_OK | W_OK) != 0)
         refuse(readOnly ? QStringLiteral("파일을 읽을") : QStringLiteral("파일을 읽고 쓸"), path);
@@ -77,13 +79,13 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QStringL
     // empty file or a file of another program is reported, not adopted.
     const QFileInfo info(path);
     if (!info.exists())
-        throw StoreError(QStringLiteral("%1 파일이 없습니다").arg(fileName(path)));
+        throw StoreError(QStringLiteral("%1 파일이 없습니다").arg(shownPath(path)));
     checkPermission(path, readOnly);
     if (info.size() == 0)
         throw StoreError(QStringLiteral("%1 파일이 비어 있습니다 (0 바이트).\n"
                                         "처음 시작이 중간에 끊겨 남은 파일로 보입니다. 이 파일을 "
                                         "지우면 다음 시작 때 새로 만들어집니다")
-                             .arg(fileName(path)));
+                             .arg(shownPath(path)));
     if (!hasSqliteHeader(path))
         throw StoreError(notOurs(path));
 
@@ -130,7 +132,7 @@ QString Connection::describe(const QSqlError& error) const {
     case 6: // locked
         return QStringLiteral("%1 파일을 다른 프로그램이 쓰고 있습니다.\n잠시 후에 다시 "
                               "시도하십시오")
-            .arg(fileName(filePath));
+            .arg(shownPath(filePath));
     case 11: // corrupt
     case 26: // not a database
         return notOurs(filePath);
@@ -145,5 +147,5 @@ QString Connection::describe(const QSqlError& error) const {
         break;
     }
     return QStringLiteral("%1 파일을 읽거나 쓰지 못했습니다.\n%2")
-        .arg(fileName(filePath), error.text());
+        .arg(shownPath(filePath), error.text());
 }

@@ -326,7 +326,7 @@ void tst_personal::addressBookMissing() {
     QCOMPARE(answers->messages.size(), 1);
     QCOMPARE(answers->messages.first().title, QStringLiteral("경고"));
     QCOMPARE(answers->lastText(),
-             QStringLiteral("개인정보를 읽을 수 없습니다.\norvaneit.mdb 파일이 없습니다"));
+             "개인정보를 읽을 수 없습니다.\n" + folder->file("orvaneit.mdb") + " 파일이 없습니다");
     QVERIFY(!QFile::exists(folder->file("orvaneit.mdb")));
 }
 
