@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace {
 constexpr double TwipsPerInch = 1440;
@@ -40,6 +41,20 @@ bool liesAlong(char32_t c) {
     static const QString along = QStringLiteral("()[]{}<>-~\u2013\u2014\u2026\u3008\u3009"
                                                 "\u300A\u300B\u300C\u300D\u300E\u300F");
     return c < 0x10000 && along.contains(QChar(char16_t(c)));
+}
+
+// Sets a horizontal line word by word, each word where it stands in the
+// whole line, and leaves the blanks as gaps: the Korean faces draw a blank
+// with the glyph they also give the control characters, and a PDF reader
+// would give back one of those for every blank drawn.
+void drawWords(QPainter& painter, const QFontMetricsF& metrics, QPointF baseline,
+               const QString& text) {
+    static const QRegularExpression word(QStringLiteral("[^ ]+"));
+    for (auto words = word.globalMatch(text); words.hasNext();) {
+        const QRegularExpressionMatch found = words.next();
+        const double before = metrics.horizontalAdvance(text.left(found.capturedStart()));
+        painter.drawText(baseline + QPointF(before, 0), found.captured());
+    }
 }
 } // namespace
 
@@ -98,8 +113,9 @@ void PageRenderer::draw(QPainter& painter, const Printer::Page& page, QPointF or
         painter.setFont(f);
         const QFontMetricsF metrics(f, painter.device());
         if (!line.vertical) {
-            const QPointF at = (origin + QPointF(line.x, line.y)) * dotsPerTwip;
-            painter.drawText(at + QPointF(0, metrics.ascent()), line.text);
+            const QPointF baseline =
+                (origin + QPointF(line.x, line.y)) * dotsPerTwip + QPointF(0, metrics.ascent());
+            drawWords(painter, metrics, baseline, line.text);
             continue;
         }
         for (const Cell& cell : verticalCells(line)) {

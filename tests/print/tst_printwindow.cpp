@@ -183,14 +183,17 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
             QCOMPARE(PageRenderer::sheetImage(printer->jobs[page].lines, sheet, 96),
                      preview->renderPage(page));
         }
-        // Saved as PDF: one page per printed page, its text searchable.
+        // Saved as PDF: one page per printed page, its text searchable, its
+        // blanks read back as blanks.
         QTemporaryDir dir;
         QVERIFY(preview->savePdf(dir.filePath("p.pdf")));
         QVERIFY(!preview->savePdf(dir.filePath("no/such/folder/p.pdf")));
         QProcess text;
         text.start("pdftotext", {dir.filePath("p.pdf"), "-"});
         QVERIFY(text.waitForFinished());
-        QCOMPARE(QString::fromUtf8(text.readAllStandardOutput()).count("추신"), 2);
+        const QString saved = QString::fromUtf8(text.readAllStandardOutput());
+        QCOMPARE(saved.count("추신"), 2);
+        QVERIFY2(saved.contains("나 님 귀하") && !saved.contains(QChar(1)), qPrintable(saved));
     }
 
     void damagedSettingsMeanNoAdjustment() {
