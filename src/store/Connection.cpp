@@ -81,11 +81,15 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QStringL
     if (!info.exists())
         throw StoreError(QStringLiteral("%1 파일이 없습니다").arg(shownPath(path)));
     checkPermission(path, readOnly);
-    if (info.size() == 0)
-        throw StoreError(QStringLiteral("%1 파일이 비어 있습니다 (0 바이트).\n"
-                                        "처음 시작이 중간에 끊겨 남은 파일로 보입니다. 이 파일을 "
-                                        "지우면 다음 시작 때 새로 만들어집니다")
-                             .arg(shownPath(path)));
+    if (info.size() == 0) {
+        QString message =
+            QStringLiteral("%1 파일이 비어 있습니다 (0 바이트).").arg(shownPath(path));
+        // Only a file the program writes is one it makes anew; a file it
+        // only reads came with the program.
+        if (!readOnly)
+            message += QStringLiteral("\n이 파일을 지우면 다음 시작 때 새로 만들어집니다");
+        throw StoreError(message);
+    }
     if (!hasSqliteHeader(path))
         throw StoreError(notOurs(path));
 
