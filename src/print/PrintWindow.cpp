@@ -417,8 +417,7 @@ void PrintWindow::layOutLetters(Printer& printer, const LetterForm& form,
         lines << lstDataPrintList->item(i)->text();
     for (int i = 0; i < entries; ++i) {
         // An addressee deleted since the window opened is skipped.
-        if (customers &&
-            customers->findFirst(QStringLiteral("seq"), TextRules::lineKey(lines[i]))) {
+        if (customers && customers->seek(QStringLiteral("seq"), TextRules::lineKey(lines[i]))) {
             LetterForms::printAddresseePage(printer, form, sender, *customers, postscript);
             if (entries >= 2)
                 printer.newPage();

@@ -152,7 +152,7 @@ QString AddressBook::nextSeq() {
     std::vector<bool> held(highest + 1, false);
     held[0] = true;
     for (int row = 0; row < cursor.recordCount(); ++row) {
-        const qint64 number = TextRules::leadingNumber(cursor.value(row, seq));
+        const qint64 number = TextRules::leadingNumber(cursor.view(row, seq));
         if (number > 0 && number <= highest)
             held[number] = true;
     }

@@ -23,7 +23,7 @@ QString notNull(const QString& text) {
 // The file orders text by its UTF-8 bytes, that is by code point. UTF-16
 // puts a character beyond U+FFFF (two surrogates, D800 to DFFF) before
 // U+E000 to U+FFFF; moving the surrogates above them gives code point order.
-int compareCodePoints(const QString& a, const QString& b) {
+int compareCodePoints(QStringView a, QStringView b) {
     const qsizetype n = qMin(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
         char16_t x = a[i].unicode();
@@ -66,22 +66,47 @@ Recordset::Recordset(std::shared_ptr<Connection> conn, const QString& source)
 }
 
 Recordset::Row::Row(qint64 id, const QStringList& values) : rowid(id) {
+    qsizetype length = 0;
+    for (const QString& value : values)
+        length += value.size();
+    const bool wide = length > 0xFFFF;
+    text.reserve(1 + (wide ? 2 : 1) * values.size() + length);
+    text += QChar(char16_t(values.size()));
+    qsizetype end = 0;
     for (const QString& value : values) {
-        starts << quint32(text.size());
-        text += value;
+        end += value.size();
+        if (wide)
+            text += QChar(char16_t(end >> 16));
+        text += QChar(char16_t(end));
     }
-    starts << quint32(text.size());
-    text.squeeze();
+    for (const QString& value : values)
+        text += value;
+}
+
+QStringView Recordset::Row::view(int column) const {
+    const qsizetype count = text[0].unicode();
+    // Ends in two characters leave more than 0xFFFF characters behind one
+    // character a value.
+    const bool wide = text.size() - 1 - count > 0xFFFF;
+    const auto end = [&](int c) -> qsizetype {
+        if (c < 0)
+            return 0;
+        if (!wide)
+            return text[1 + c].unicode();
+        return qsizetype(text[1 + 2 * c].unicode()) << 16 | text[2 + 2 * c].unicode();
+    };
+    const qsizetype start = end(column - 1);
+    return QStringView(text).sliced(1 + (wide ? 2 : 1) * count + start, end(column) - start);
 }
 
 QString Recordset::Row::at(int column) const {
     // Never a null text: a value bound for the file must not become NULL.
-    return notNull(text.mid(starts[column], starts[column + 1] - starts[column]));
+    return notNull(view(column).toString());
 }
 
 QStringList Recordset::Row::values() const {
     QStringList all;
-    for (int c = 0; c + 1 < starts.size(); ++c)
+    for (int c = 0; c < text[0].unicode(); ++c)
         all << at(c);
     return all;
 }
@@ -125,9 +150,9 @@ void Recordset::load() {
         map << record.indexOf(column);
     QVector<Row> fresh;
     fresh.reserve(rows.size());
+    QStringList values;
     while (q.next()) {
-        QStringList values;
-        values.reserve(columns.size());
+        values.clear();
         for (int i : map)
             values << (i < 0 ? QString() : q.value(i).toString());
         fresh.push_back(Row(q.value(0).toLongLong(), values));
@@ -135,6 +160,7 @@ void Recordset::load() {
     fail(q.lastError().isValid(), QStringLiteral("%1 테이블을 읽을 수 없습니다").arg(table), q);
     if (observer)
         observer->rowsReplacing();
+    dropIndex();
     rows.swap(fresh);
     position = rows.isEmpty() ? -1 : 0;
     if (observer)
@@ -144,7 +170,7 @@ void Recordset::load() {
 int Recordset::placeOf(const Row& row) const {
     const auto before = [this](const Row& a, const Row& b) {
         for (int c : orderColumns) {
-            if (const int order = compareCodePoints(a.at(c), b.at(c)))
+            if (const int order = compareCodePoints(a.view(c), b.view(c)))
                 return order < 0;
         }
         return a.rowid < b.rowid;
@@ -158,6 +184,7 @@ void Recordset::place(Row row) {
     position = placeOf(row);
     if (observer)
         observer->rowInserting(position);
+    dropIndex();
     rows.insert(position, std::move(row));
     if (observer)
         observer->rowInserted();
@@ -166,9 +193,15 @@ void Recordset::place(Row row) {
 void Recordset::removeRow(int at) {
     if (observer)
         observer->rowRemoving(at);
+    dropIndex();
     rows.removeAt(at);
     if (observer)
         observer->rowRemoved();
+}
+
+void Recordset::dropIndex() {
+    indexed = -1;
+    index = {};
 }
 
 bool Recordset::bof() const {
@@ -205,10 +238,27 @@ void Recordset::movePrevious() {
 int Recordset::find(const QString& column, const QString& value) const {
     const int c = columnIndex(column);
     for (int i = 0; i < rows.size(); ++i) {
-        if (rows[i].at(c) == value)
+        if (rows[i].view(c) == value)
             return i;
     }
     return -1;
+}
+
+bool Recordset::seek(const QString& column, const QString& value) {
+    const int c = columnIndex(column);
+    if (indexed != c) {
+        index.clear();
+        index.reserve(rows.size());
+        // Made from the last row up: a value held by several rows keeps the first.
+        for (int i = int(rows.size()) - 1; i >= 0; --i)
+            index.insert(rows[i].view(c), i);
+        indexed = c;
+    }
+    const auto found = index.constFind(value);
+    if (found == index.cend())
+        return false;
+    position = *found;
+    return true;
 }
 
 bool Recordset::findFirst(const QString& column, const QString& value) {
@@ -297,15 +347,17 @@ void Recordset::update() {
     QSqlQuery q(connection->db());
     q.prepare(QStringLiteral("update %1 set %2 where rowid=%3")
                   .arg(table, sets.join(QLatin1Char(',')), sameRow()));
-    for (const QString& value : values + current().values())
+    for (const QString& value : values)
         q.addBindValue(value);
+    bindSameRow(q);
     fail(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
     if (q.numRowsAffected() != 1)
         throw StoreError(QStringLiteral("저장하지 못했습니다.\n") + rowChanged);
     Row row{rows[position].rowid, buffer};
     const bool moves = std::any_of(orderColumns.cbegin(), orderColumns.cend(),
-                                   [&](int c) { return row.at(c) != rows[position].at(c); });
+                                   [&](int c) { return row.view(c) != rows[position].view(c); });
     if (!moves) {
+        dropIndex();
         rows[position] = std::move(row);
         if (observer)
             observer->rowChanged(position);
@@ -319,8 +371,20 @@ QString Recordset::sameRow() const {
     QStringList same;
     for (const QString& column : columns)
         same << QStringLiteral("ifnull(%1,'')=?").arg(column);
-    return QStringLiteral("(select rowid from %1 where %2 limit 1)")
+    // The row read, found by its rowid; when that holds other values now (the
+    // file was compacted, say), the first row holding the same values.
+    return QStringLiteral("ifnull((select rowid from %1 where rowid=? and %2),"
+                          "(select rowid from %1 where %2 limit 1))")
         .arg(table, same.join(QStringLiteral(" and ")));
+}
+
+void Recordset::bindSameRow(QSqlQuery& query) const {
+    const QStringList values = current().values();
+    query.addBindValue(current().rowid);
+    for (int twice = 0; twice < 2; ++twice) {
+        for (const QString& value : values)
+            query.addBindValue(value);
+    }
 }
 
 void Recordset::insert() {
@@ -376,8 +440,7 @@ void Recordset::settleNumber(QSqlQuery& q) {
 void Recordset::deleteCurrent() {
     QSqlQuery q(connection->db());
     q.prepare(QStringLiteral("delete from %1 where rowid=%2").arg(table, sameRow()));
-    for (const QString& value : current().values())
-        q.addBindValue(value);
+    bindSameRow(q);
     fail(!q.exec(), QStringLiteral("삭제하지 못했습니다"), q);
     if (q.numRowsAffected() != 1)
         throw StoreError(QStringLiteral("삭제하지 못했습니다.\n") + rowChanged);
@@ -393,6 +456,7 @@ void Recordset::requery() {
 void Recordset::close() {
     if (observer)
         observer->rowsReplacing();
+    dropIndex();
     rows.clear();
     position = -1;
     open = false;

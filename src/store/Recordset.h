@@ -2,10 +2,11 @@
 
 #include "Connection.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
-#include <QVarLengthArray>
+#include <QStringView>
 #include <QVector>
 #include <memory>
 #include <optional>
@@ -59,6 +60,9 @@ class Recordset {
     bool findFirst(const QString& column, const QString& value);
     // The place of that row (0-based), or -1; the position does not move.
     int find(const QString& column, const QString& value) const;
+    // Moves as findFirst does, through an index of the column made at the
+    // first call after the rows changed: for runs of many look-ups.
+    bool seek(const QString& column, const QString& value);
 
     // The current row's value, found by column name without regard to case.
     // A column without a value reads as empty text.
@@ -69,6 +73,9 @@ class Recordset {
     // A stored value of any row (0-based, in cursor order): walks read the
     // rows this way and leave the position where it is.
     QString value(int row, int column) const { return rows[row].at(column); }
+    // The same without a copy, valid until the rows change: for walks that
+    // only look at the values.
+    QStringView view(int row, int column) const { return rows[row].view(column); }
 
     // New rows are numbered in this column: a number that a row of the table
     // already holds is replaced, in the same write that stores the row, by
@@ -95,26 +102,31 @@ class Recordset {
   private:
     enum class Pending { None, Adding, Editing };
     // One row as read, its values kept together in one text: a hundred
-    // thousand rows take a fraction of the memory of separate texts.
+    // thousand rows take a fraction of the memory of separate texts, and a
+    // row moves as one pointer when rows are put in or taken out.
     class Row {
       public:
         Row(qint64 id, const QStringList& values);
+        QStringView view(int column) const;
         QString at(int column) const;
         QStringList values() const;
         qint64 rowid;
 
       private:
+        // The number of values, then where each value ends among the values
+        // (in one character, or in two when the values are longer than one
+        // character can count), then the values.
         QString text;
-        // Where each value starts, then where the last one ends.
-        QVarLengthArray<quint32, 17> starts;
     };
 
     const Row& current() const;
     void load();
     void readSchema();
     void fail(bool failed, const QString& what, const QSqlQuery& query) const;
-    // A subquery for the rowid of a row holding the current row's values.
+    // A subquery for the rowid of a row holding the current row's values,
+    // and what it is given to find it.
     QString sameRow() const;
+    void bindSameRow(QSqlQuery& query) const;
     void insert();
     void settleNumber(QSqlQuery& query);
     // Where a row belongs in the statement's order.
@@ -122,6 +134,8 @@ class Recordset {
     // Puts a stored row in its place and stands on it.
     void place(Row row);
     void removeRow(int at);
+    // An index made by seek() holds the places of the rows as they were.
+    void dropIndex();
 
     std::shared_ptr<Connection> connection;
     QString table;
@@ -137,4 +151,7 @@ class Recordset {
     int numbered = -1;
     QVector<int> orderColumns;
     RowObserver* observer = nullptr;
+    // seek(): the column indexed (-1: none) and the first row of each value.
+    int indexed = -1;
+    QHash<QStringView, int> index;
 };

@@ -14,7 +14,14 @@ bool TextRules::isBlank(const QString& text) {
 }
 
 QString TextRules::keyedLine(const QString& text, int blanks, const QString& key) {
-    return text + QString(blanks, QLatin1Char(' ')) + key;
+    // Made in one piece of its own length: a list may hold a hundred
+    // thousand lines.
+    QString line;
+    line.reserve(text.size() + blanks + key.size());
+    line += text;
+    line += QString(blanks, QLatin1Char(' '));
+    line += key;
+    return line;
 }
 
 QString TextRules::lineKey(const QString& line) {
@@ -24,8 +31,8 @@ QString TextRules::lineKey(const QString& line) {
     return key;
 }
 
-qint64 TextRules::leadingNumber(const QString& text) {
-    const QString trimmed = text.trimmed();
+qint64 TextRules::leadingNumber(QStringView text) {
+    const QStringView trimmed = text.trimmed();
     qsizetype digits = 0;
     while (digits < trimmed.size() && trimmed[digits].isDigit())
         ++digits;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // Small rules about text that the windows, the lists and the printed pages
 // share.
@@ -24,5 +25,5 @@ QString lineKey(const QString& line);
 qsizetype characters(const QString& text);
 // The number a text starts with (addressee numbers are decimal text): "12"
 // and "12a" give 12, a text without leading digits 0.
-qint64 leadingNumber(const QString& text);
+qint64 leadingNumber(QStringView text);
 } // namespace TextRules

@@ -35,6 +35,7 @@ class StoreTest : public QObject {
     void lockedOrUnreadableIsNotDamaged();
     void newBookIsTheOwnersOnly();
     void staleRowIsRefused();
+    void rowIsFoundAfterTheFileIsCompacted();
     void twoConnectionsNeverShareASeq();
     void savesSurviveKills();
 };
@@ -112,6 +113,19 @@ void StoreTest::textsComeBackExactly() {
     QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
                                 "select count(*) from customer where email is null")[0][0],
              QString("0"));
+    // A remark longer than 65,535 characters, and the values beside it.
+    const QString longRemark = QString(70000, QChar(u'가')) + "끝";
+    cursor.addNew();
+    cursor.setField("seq", "99");
+    cursor.setField("name", "긴 메모");
+    cursor.setField("remark", longRemark);
+    cursor.update();
+    QCOMPARE(cursor.field("remark"), longRemark);
+    fresh.requery();
+    QVERIFY(fresh.findFirst("name", "긴 메모"));
+    QCOMPARE(fresh.field("remark"), longRemark);
+    QCOMPARE(fresh.field("seq"), QString("99"));
+    QCOMPARE(fresh.field("address2"), QString(""));
 }
 
 void StoreTest::columnWidthsAreEnforced() {
@@ -305,6 +319,30 @@ void StoreTest::staleRowIsRefused() {
     QVERIFY_THROWS_EXCEPTION(StoreError, cursor.update());
     QVERIFY_THROWS_EXCEPTION(StoreError, cursor.deleteCurrent());
     QCOMPARE(TestSupport::digest(folder.file("orvaneit.mdb")), before);
+}
+
+void StoreTest::rowIsFoundAfterTheFileIsCompacted() {
+    TempProgramFolder folder;
+    AddressBook::startUp();
+    Recordset& cursor = *AppState::CustomerCursor;
+    addCustomer(cursor, "1", "가");
+    addCustomer(cursor, "2", "나");
+    addCustomer(cursor, "3", "다");
+    // Another connection deletes 가 and compacts the file: 나 and 다 get
+    // other row ids, 다 the one 나 had.
+    {
+        const auto other = AddressBook::open();
+        QSqlQuery q(other->db());
+        QVERIFY(q.exec("delete from customer where seq='1'") && q.exec("vacuum"));
+    }
+    QVERIFY(cursor.findFirst("seq", "2"));
+    cursor.edit();
+    cursor.setField("company", "회사");
+    cursor.update();
+    QVERIFY(cursor.findFirst("seq", "3"));
+    cursor.deleteCurrent();
+    QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"), "select seq, company from customer"),
+             (QList<QStringList>{{"2", "회사"}}));
 }
 
 void StoreTest::twoConnectionsNeverShareASeq() {
