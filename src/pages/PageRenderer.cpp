@@ -6,6 +6,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTextLayout>
+#include <memory>
 
 namespace {
 constexpr double TwipsPerInch = 1440;
@@ -35,6 +37,31 @@ bool isWide(char32_t c) {
            (c >= 0xFF00 && c <= 0xFF60) || c >= 0x20000;
 }
 
+// Marks the outermost dots of an area (in dots) with a dashed line, four
+// dots set and two left out, dot by dot: a dashed pen takes as long as
+// drawing the whole page.
+void markEdge(QImage& image, const QRectF& area) {
+    const int left = qRound(area.left());
+    const int top = qRound(area.top());
+    const int right = qRound(area.right()) - 1;
+    const int bottom = qRound(area.bottom()) - 1;
+    const QRgb blue = qRgb(0, 120, 215);
+    const QRect inside = image.rect();
+    uchar* const dots = image.bits();
+    const auto dot = [&](int x, int y, int along) {
+        if (along % 6 < 4 && inside.contains(x, y))
+            reinterpret_cast<QRgb*>(dots + y * image.bytesPerLine())[x] = blue;
+    };
+    for (int x = left; x <= right; ++x) {
+        dot(x, top, x - left);
+        dot(x, bottom, x - left);
+    }
+    for (int y = top; y <= bottom; ++y) {
+        dot(left, y, y - top);
+        dot(right, y, y - top);
+    }
+}
+
 // Brackets and dashes lie along a vertical line, as in vertical type: they
 // are not turned upright.
 bool liesAlong(char32_t c) {
@@ -43,25 +70,58 @@ bool liesAlong(char32_t c) {
     return c < 0x10000 && along.contains(QChar(char16_t(c)));
 }
 
-// Sets a horizontal line word by word, each word where it stands in the
-// whole line, and leaves the blanks as gaps: the Korean faces draw a blank
+// A horizontal line set word by word, each word laid out where it stands
+// in the whole line, the blanks left as gaps: the Korean faces draw a blank
 // with the glyph they also give the control characters, and a PDF reader
 // would give back one of those for every blank drawn.
-void drawWords(QPainter& painter, const QFontMetricsF& metrics, QPointF baseline,
-               const QString& text) {
-    static const QRegularExpression word(QStringLiteral("[^ ]+"));
-    for (auto words = word.globalMatch(text); words.hasNext();) {
-        const QRegularExpressionMatch found = words.next();
-        const double before = metrics.horizontalAdvance(text.left(found.capturedStart()));
-        painter.drawText(baseline + QPointF(before, 0), found.captured());
+struct Word {
+    // From the start of the line.
+    double before;
+    std::shared_ptr<QTextLayout> text;
+};
+
+// The words of a line in a font at a device's resolution, laid out once
+// and kept for the next pages: a run sets the sender's lines, and often the
+// same postscript and places, on every page.
+const QList<Word>& laidOut(const QFont& font, int dpi, const QString& text) {
+    // The resolution is part of the key: a font compares equal whatever
+    // resolution it was made for.
+    static QHash<QPair<QPair<QFont, int>, QString>, QList<Word>> known;
+    const auto key = qMakePair(qMakePair(font, dpi), text);
+    auto found = known.constFind(key);
+    if (found == known.constEnd()) {
+        // A few pages' worth of lines.
+        if (known.size() >= 1000)
+            known.clear();
+        static const QRegularExpression word(QStringLiteral("[^ ]+"));
+        const QFontMetricsF metrics(font);
+        QList<Word> words;
+        for (auto matches = word.globalMatch(text); matches.hasNext();) {
+            const QRegularExpressionMatch match = matches.next();
+            auto layout = std::make_shared<QTextLayout>(match.captured(), font);
+            layout->setCacheEnabled(true);
+            layout->beginLayout();
+            layout->createLine();
+            layout->endLayout();
+            words << Word{metrics.horizontalAdvance(text.left(match.capturedStart())), layout};
+        }
+        found = known.insert(key, words);
     }
+    return *found;
 }
 } // namespace
 
 QFont PageRenderer::font(const QString& face, double size) {
-    QFont f(PrinterLayer::horizontalFace(face));
-    f.setPointSizeF(size);
-    return f;
+    // Made once for each face and size: every page sets the same few.
+    static QHash<QPair<QString, double>, QFont> made;
+    const auto key = qMakePair(face, size);
+    auto found = made.constFind(key);
+    if (found == made.constEnd()) {
+        QFont f(PrinterLayer::horizontalFace(face));
+        f.setPointSizeF(size);
+        found = made.insert(key, f);
+    }
+    return *found;
 }
 
 int PageRenderer::lineHeight(const QString& face, double size) {
@@ -108,14 +168,21 @@ void PageRenderer::draw(QPainter& painter, const Printer::Page& page, QPointF or
     const double dotsPerTwip = painter.device()->logicalDpiX() / TwipsPerInch;
     painter.save();
     painter.setPen(Qt::black);
+    const Printer::Line* previous = nullptr;
     for (const Printer::Line& line : page) {
-        const QFont f = font(line.face, line.size);
-        painter.setFont(f);
-        const QFontMetricsF metrics(f, painter.device());
+        // The font is set again only where it changes.
+        if (!previous || line.face != previous->face || line.size != previous->size)
+            painter.setFont(font(line.face, line.size));
+        previous = &line;
+        const QFontMetricsF metrics(painter.font());
         if (!line.vertical) {
             const QPointF baseline =
                 (origin + QPointF(line.x, line.y)) * dotsPerTwip + QPointF(0, metrics.ascent());
-            drawWords(painter, metrics, baseline, line.text);
+            for (const Word& word :
+                 laidOut(painter.font(), painter.device()->logicalDpiY(), line.text)) {
+                const double ascent = word.text->lineAt(0).ascent();
+                word.text->draw(&painter, baseline + QPointF(word.before, -ascent));
+            }
             continue;
         }
         for (const Cell& cell : verticalCells(line)) {
@@ -135,26 +202,18 @@ void PageRenderer::draw(QPainter& painter, const Printer::Page& page, QPointF or
     painter.restore();
 }
 
-void PageRenderer::drawSheet(QPainter& painter, const Printer::Page& page, const Sheet& sheet) {
-    const double dotsPerTwip = painter.device()->logicalDpiX() / TwipsPerInch;
-    painter.fillRect(QRectF(0, 0, Sheet::Width * dotsPerTwip, Sheet::Height * dotsPerTwip),
-                     Qt::white);
-    QPen edge(QColor(0, 120, 215), 0, Qt::DashLine);
-    painter.setPen(edge);
-    const QRectF printable = sheet.printable;
-    painter.drawRect(QRectF(printable.topLeft() * dotsPerTwip, printable.size() * dotsPerTwip)
-                         .adjusted(0, 0, -1, -1));
-    draw(painter, page, sheet.origin());
-}
-
 QImage PageRenderer::sheetImage(const Printer::Page& page, const Sheet& sheet, double dpi) {
     QImage image(qRound(Sheet::Width / TwipsPerInch * dpi),
                  qRound(Sheet::Height / TwipsPerInch * dpi), QImage::Format_RGB32);
     const int perMetre = qRound(dpi / 0.0254);
     image.setDotsPerMeterX(perMetre);
     image.setDotsPerMeterY(perMetre);
+    image.fill(Qt::white);
+    const double dotsPerTwip = image.logicalDpiX() / TwipsPerInch;
+    const QRectF printable = sheet.printable;
+    markEdge(image, QRectF(printable.topLeft() * dotsPerTwip, printable.size() * dotsPerTwip));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawSheet(painter, page, sheet);
+    draw(painter, page, sheet.origin());
     return image;
 }

@@ -35,9 +35,8 @@ QList<Cell> verticalCells(const Printer::Line& line);
 // Draws the page with its positions counted from `origin` (twips from the
 // sheet's corner).
 void draw(QPainter& painter, const Printer::Page& page, QPointF origin);
-// The sheet as a preview shows it: white paper, the printable area marked,
-// the page drawn as it would be printed.
-void drawSheet(QPainter& painter, const Printer::Page& page, const Sheet& sheet);
-// The same as an image at a resolution in dots per inch.
+// The sheet as a preview shows it, as an image at a resolution in dots per
+// inch: white paper, the printable area marked, the page drawn as it would
+// be printed.
 QImage sheetImage(const Printer::Page& page, const Sheet& sheet, double dpi);
 } // namespace PageRenderer
