@@ -7,17 +7,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDriver>
 #include <QSqlQuery>
 #include <cstdio>
 #include <sqlite3.h>
 
 namespace {
 sqlite3* handleOf(const Connection& connection) {
-    const QVariant handle = connection.db().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw StoreError(QStringLiteral("주소록 파일을 복사할 수 없습니다"));
-    return *static_cast<sqlite3* const*>(handle.constData());
+    if (sqlite3* handle = connection.handle())
+        return handle;
+    throw StoreError(QStringLiteral("주소록 파일을 복사할 수 없습니다"));
 }
 
 // Copies every page of one open database into another, in one step.

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <atomic>
+#include <sqlite3.h>
 #include <unistd.h>
 
 namespace {
@@ -71,6 +73,13 @@ Connection::~Connection() {
 
 QSqlDatabase Connection::db() const {
     return QSqlDatabase::database(name, false);
+}
+
+sqlite3* Connection::handle() const {
+    const QVariant handle = db().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 std::shared_ptr<Connection> Connection::open(const QString& path, const QStringList& tables,

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <memory>
 
+struct sqlite3;
+
 // One open connection to a single-file database. Several connections to the
 // same file may be open at once; each has a name of its own.
 class Connection {
@@ -21,6 +23,9 @@ class Connection {
     Connection& operator=(const Connection&) = delete;
 
     QSqlDatabase db() const;
+    // SQLite's own handle of the connection the driver holds (nullptr when
+    // the driver holds none).
+    sqlite3* handle() const;
     QString path() const { return filePath; }
 
     // Refuses the file (StoreError) when the table lacks one of the columns.
