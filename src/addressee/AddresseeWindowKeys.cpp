@@ -21,9 +21,9 @@ void AddresseeWindow::checkDuplicateName() {
     const int department = cursor.columnIndex(QStringLiteral("department"));
     // The rows are read where they are: the shown addressee stays current.
     for (int row = 0; row < cursor.recordCount(); ++row) {
-        const QString rowName = cursor.value(row, name);
-        if (rowName != typed)
+        if (cursor.view(row, name) != typed)
             continue;
+        const QString rowName = cursor.value(row, name);
         // A nameless row is marked by blanks where the name would stand.
         list += (TextRules::withoutTrailingBlanks(rowName).isEmpty() ? QString(12, QLatin1Char(' '))
                                                                      : rowName + gap) +

@@ -69,20 +69,19 @@ void AddresseeSearchDialog::cmdSearchDataClick() {
         const int company = cursor.columnIndex(QStringLiteral("company"));
         const int department = cursor.columnIndex(QStringLiteral("department"));
         // The rows are read where they are: the shown addressee stays current.
+        // Only a row that matches is copied out.
         const auto walk = [&](auto matches) {
             for (int row = 0; row < cursor.recordCount(); ++row) {
-                const QString rowName = cursor.value(row, name);
-                const QString rowCompany = cursor.value(row, company);
-                if (matches(rowName, rowCompany))
-                    lines << resultLine(cursor.value(row, seq), rowName, rowCompany,
-                                        cursor.value(row, department));
+                if (matches(cursor.view(row, name), cursor.view(row, company)))
+                    lines << resultLine(cursor.value(row, seq), cursor.value(row, name),
+                                        cursor.value(row, company), cursor.value(row, department));
             }
         };
         // The whole name first; only when no name is the whole text, the
         // beginning of the name or else of the company, each row once.
-        walk([&](const QString& rowName, const QString&) { return rowName == text; });
+        walk([&](QStringView rowName, QStringView) { return rowName == text; });
         if (lines.isEmpty())
-            walk([&](const QString& rowName, const QString& rowCompany) {
+            walk([&](QStringView rowName, QStringView rowCompany) {
                 return rowName.startsWith(text) || rowCompany.startsWith(text);
             });
     }
