@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
+#include <cmath>
 
 using AppState::CustomerCursor;
 
@@ -152,11 +153,13 @@ AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
             grdDataList->setColumnWidth(
                 c + 1, metrics.horizontalAdvance(AddresseeListModel::widthSample(c + 1)));
         }
-        // seq shows its five digits in full, with the cell's margins.
+        // seq shows its five digits in full, with the cell's margins; the
+        // digits' width has a fraction that the cell must hold too.
         const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
+        const double digits =
+            QFontMetricsF(Fonts::gulim()).horizontalAdvance(QStringLiteral("00000"));
         grdDataList->setColumnWidth(
-            1, qMax(grdDataList->columnWidth(1),
-                    metrics.horizontalAdvance(QStringLiteral("00000")) + margins));
+            1, qMax(grdDataList->columnWidth(1), int(std::ceil(digits)) + margins));
     }
 
     stbStatusbar = new QStatusBar(this);
