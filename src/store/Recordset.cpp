@@ -12,6 +12,7 @@
 
 namespace {
 const QString noCurrentRecord = QStringLiteral("현재 레코드가 없습니다");
+const QString cannotSave = QStringLiteral("저장하지 못했습니다");
 
 const QString rowChanged =
     QStringLiteral("이 데이타가 그 사이에 지워졌거나 다른 곳에서 바뀌었습니다");
@@ -378,9 +379,9 @@ void Recordset::update() {
     for (const QString& value : values)
         q.addBindValue(value);
     bindSameRow(q);
-    fail(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
+    fail(!q.exec(), cannotSave, q);
     if (q.numRowsAffected() != 1)
-        throw StoreError(QStringLiteral("저장하지 못했습니다.\n") + rowChanged);
+        throw StoreError(cannotSave + QStringLiteral(".\n") + rowChanged);
     Row row{rows[position].rowid, buffer};
     const bool moves = std::any_of(orderColumns.cbegin(), orderColumns.cend(),
                                    [&](int c) { return row.view(c) != rows[position].view(c); });
@@ -420,7 +421,7 @@ void Recordset::insert() {
     QSqlQuery q(db);
     // The number check and the insert are one write: no other connection
     // can hand out the same number in between.
-    fail(!q.exec(QStringLiteral("begin immediate")), QStringLiteral("저장하지 못했습니다"), q);
+    fail(!q.exec(QStringLiteral("begin immediate")), cannotSave, q);
     try {
         if (numbered >= 0)
             settleNumber(q);
@@ -432,9 +433,9 @@ void Recordset::insert() {
                       .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
         for (const QString& value : buffer)
             q.addBindValue(value);
-        fail(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
+        fail(!q.exec(), cannotSave, q);
         const qint64 rowid = q.lastInsertId().toLongLong();
-        fail(!q.exec(QStringLiteral("commit")), QStringLiteral("저장하지 못했습니다"), q);
+        fail(!q.exec(QStringLiteral("commit")), cannotSave, q);
         place(Row{rowid, buffer});
     } catch (const StoreError&) {
         QSqlQuery(db).exec(QStringLiteral("rollback"));
@@ -447,20 +448,21 @@ void Recordset::settleNumber(QSqlQuery& q) {
     const auto taken = [&](const QString& number) {
         q.prepare(QStringLiteral("select 1 from %1 where %2=? limit 1").arg(table, column));
         q.addBindValue(number);
-        fail(!q.exec(), QStringLiteral("저장하지 못했습니다"), q);
+        fail(!q.exec(), cannotSave, q);
         return q.next();
     };
     if (!taken(buffer[numbered]))
         return;
     fail(
         !q.exec(QStringLiteral("select %1 from %2 order by rowid desc limit 1").arg(column, table)),
-        QStringLiteral("저장하지 못했습니다"), q);
+        cannotSave, q);
     qint64 number = (q.next() ? TextRules::leadingNumber(q.value(0).toString()) : 0) + 1;
     while (taken(QString::number(number)))
         ++number;
     buffer[numbered] = QString::number(number);
     if (widths[numbered] > 0 && TextRules::characters(buffer[numbered]) > widths[numbered])
-        throw StoreError(QStringLiteral("저장하지 못했습니다.\n새 데이타에 붙일 번호가 남아 있지 "
+        throw StoreError(cannotSave +
+                         QStringLiteral(".\n새 데이타에 붙일 번호가 남아 있지 "
                                         "않습니다.\n더 필요 없는 데이타를 삭제하신 후 다시 "
                                         "입력하십시요."));
 }
