@@ -7,6 +7,7 @@
 #include "print/PrintWindow.h"
 #include "sender/SenderDialog.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeFields.h"
 #include "store/StoreError.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -58,6 +59,9 @@ constexpr quint32 numLockMask = 0x10;
 
 AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
     using namespace Controls;
+    // The boxes hold as many characters as their columns.
+    using AddresseeFields::width;
+    using enum AddresseeFields::Index;
     setObjectName(QStringLiteral("AddresseeWindow"));
     setWindowTitle(QStringLiteral("Orvane-It"));
     setFont(Fonts::font(QStringLiteral("바탕체"), 9));
@@ -67,49 +71,54 @@ AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
         frame(this, "fraOrvane", QStringLiteral("Orvane-It 기본정보"), 840, 0, 9735, 6015, 11.25);
     QWidget* B = fraOrvane;
     lblCustomerName = label(B, "lblCustomerName", QStringLiteral("이름"), 480, 480);
-    txtCustomerName = textBox(B, "txtCustomerName", 1440, 360, 4335, 405, 40);
+    txtCustomerName = textBox(B, "txtCustomerName", 1440, 360, 4335, 405, width(Name));
     lblCustomerEmail = label(B, "lblCustomerEmail", QStringLiteral("이메일"), 480, 840);
-    txtCustomerEmail = textBox(B, "txtCustomerEmail", 1440, 720, 4335, 390, 40);
+    txtCustomerEmail = textBox(B, "txtCustomerEmail", 1440, 720, 4335, 390, width(Email));
     InputMethod::latinOnly(txtCustomerEmail);
     lblCustomerMobilePhone =
         label(B, "lblCustomerMobilePhone", QStringLiteral("휴대폰"), 480, 1200);
-    txtCustomerMobilePhone = textBox(B, "txtCustomerMobilePhone", 1440, 1080, 2175, 375, 20);
+    txtCustomerMobilePhone =
+        textBox(B, "txtCustomerMobilePhone", 1440, 1080, 2175, 375, width(MobilePhone));
 
     FraCustomerInpomation =
         frame(B, "FraCustomerInpomation", QStringLiteral("소속정보"), 360, 1440, 9135, 1095);
     QWidget* C = FraCustomerInpomation;
     lblCustomerCompany = label(C, "lblCustomerCompany", QStringLiteral("직장/학교"), 120, 360);
-    txtCustomerCompany = textBox(C, "txtCustomerCompany", 1080, 240, 4335, 375, 40);
+    txtCustomerCompany = textBox(C, "txtCustomerCompany", 1080, 240, 4335, 375, width(Company));
     lblCustomerDepartment =
         label(C, "lblCustomerDepartment", QStringLiteral("부서/학과"), 120, 720);
     lblCustomerDepartment->setFont(Fonts::gulim(9));
     lblCustomerDepartment->adjustSize();
-    txtCustomerDepartment = textBox(C, "txtCustomerDepartment", 1080, 600, 4335, 375, 40);
+    txtCustomerDepartment =
+        textBox(C, "txtCustomerDepartment", 1080, 600, 4335, 375, width(Department));
     lblCustomerDepartPosition =
         label(C, "lblCustomerDepartPosition", QStringLiteral("직급/학년"), 5640, 720);
-    txtCustomerDepartPosition = textBox(C, "txtCustomerDepartPosition", 6720, 600, 2175, 375, 20);
+    txtCustomerDepartPosition =
+        textBox(C, "txtCustomerDepartPosition", 6720, 600, 2175, 375, width(DepartPosition));
     chkPrintCondition =
         checkBox(C, "chkPrintCondition", QStringLiteral("출력시 미사용"), 7320, 120, 1695, 375);
 
     lblCustomerHomeTelephone =
         label(B, "lblCustomerHomeTelephone", QStringLiteral("전화(집)"), 480, 2760);
-    txtCustomerHomeTelephone = textBox(B, "txtCustomerHomeTelephone", 1440, 2640, 2175, 375, 20);
+    txtCustomerHomeTelephone =
+        textBox(B, "txtCustomerHomeTelephone", 1440, 2640, 2175, 375, width(HomeTelephone));
     lblCompanyTelephone = label(B, "lblCompanyTelephone", QStringLiteral("전화(회사)"), 480, 3120);
     lblCompanyTelephone->setFont(Fonts::gulim(9));
     lblCompanyTelephone->adjustSize();
     txtCustomerCompanyTelephone =
-        textBox(B, "txtCustomerCompanyTelephone", 1440, 3000, 2175, 375, 20);
+        textBox(B, "txtCustomerCompanyTelephone", 1440, 3000, 2175, 375, width(CompanyTelephone));
     lblExtentionNumber = label(B, "lblExtentionNumber", QStringLiteral("내선번호"), 4320, 3120);
     txtCustomerExtentionNumber =
-        textBox(B, "txtCustomerExtentionNumber", 5280, 3000, 1215, 375, 10);
+        textBox(B, "txtCustomerExtentionNumber", 5280, 3000, 1215, 375, width(ExtentionNumber));
     lblFacsimile = label(B, "lblFacsimile", QStringLiteral("팩스"), 480, 3480);
-    txtCustomerFacsimile = textBox(B, "txtCustomerFacsimile", 1440, 3360, 2175, 375, 20);
+    txtCustomerFacsimile =
+        textBox(B, "txtCustomerFacsimile", 1440, 3360, 2175, 375, width(Facsimile));
     lblAddr = label(B, "lblAddr", QStringLiteral("주소"), 480, 3960);
     cmdSearchZipcode =
         button(B, "cmdSearchZipcode", QStringLiteral("우편번호"), 1440, 3840, 975, 375);
-    txtCustomerZipcode = textBox(B, "txtCustomerZipcode", 2520, 3840, 900, 375, 7);
-    txtCustomerAddress1 = textBox(B, "txtCustomerAddress1", 3480, 3840, 5415, 375, 50);
-    txtCustomerAddress2 = textBox(B, "txtCustomerAddress2", 3480, 4200, 5415, 375, 50);
+    txtCustomerZipcode = textBox(B, "txtCustomerZipcode", 2520, 3840, 900, 375, width(Zipcode));
+    txtCustomerAddress1 = textBox(B, "txtCustomerAddress1", 3480, 3840, 5415, 375, width(Address1));
+    txtCustomerAddress2 = textBox(B, "txtCustomerAddress2", 3480, 4200, 5415, 375, width(Address2));
     lblRemark = label(B, "lblRemark", QStringLiteral("메모"), 480, 4680);
     txtCustomerRemark = new QPlainTextEdit(B);
     txtCustomerRemark->setObjectName(QStringLiteral("txtCustomerRemark"));

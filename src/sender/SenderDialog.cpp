@@ -2,6 +2,7 @@
 
 #include "lookup/ZipCodeDialog.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeFields.h"
 #include "store/StoreError.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -13,6 +14,9 @@
 
 SenderDialog::SenderDialog(QWidget* parent) : QWidget(parent) {
     using namespace Controls;
+    // The boxes hold as many characters as their columns.
+    using SenderFields::width;
+    using enum SenderFields::Index;
     setObjectName(QStringLiteral("SenderDialog"));
     setWindowTitle(QStringLiteral("개인정보"));
     setFont(Fonts::gulim());
@@ -20,35 +24,41 @@ SenderDialog::SenderDialog(QWidget* parent) : QWidget(parent) {
 
     lblPersonalName =
         label(this, "lblPersonalName", QStringLiteral("이        름"), 240, 360, 870, 195);
-    txtPersonalName = textBox(this, "txtPersonalName", 1320, 240, 4335, 375, 40);
+    txtPersonalName = textBox(this, "txtPersonalName", 1320, 240, 4335, 375, width(Name));
     lblPersonalCompany =
         label(this, "lblPersonalCompany", QStringLiteral("직장/학교"), 240, 960, 870, 195);
-    txtPersonalCompany = textBox(this, "txtPersonalCompany", 1320, 840, 4335, 375, 40);
+    txtPersonalCompany = textBox(this, "txtPersonalCompany", 1320, 840, 4335, 375, width(Company));
     lblPersonalDepartment =
         label(this, "lblPersonalDepartment", QStringLiteral("부서/학과"), 240, 1560, 870, 195);
-    txtPersonalDepartment = textBox(this, "txtPersonalDepartment", 1320, 1440, 4335, 375, 40);
+    txtPersonalDepartment =
+        textBox(this, "txtPersonalDepartment", 1320, 1440, 4335, 375, width(Department));
     lblPersonalDepartPosition =
         label(this, "lblPersonalDepartPosition", QStringLiteral("직위/학년"), 240, 2160, 870, 195);
     txtPersonalDepartPosition =
-        textBox(this, "txtPersonalDepartPosition", 1320, 2040, 2175, 375, 20);
+        textBox(this, "txtPersonalDepartPosition", 1320, 2040, 2175, 375, width(DepartPosition));
     lblPersonalEmail =
         label(this, "lblPersonalEmail", QStringLiteral("홈페이지/이메일"), 3720, 2160, 1455, 195);
-    txtPersonalEmail = textBox(this, "txtPersonalEmail", 5400, 2040, 4335, 375, 40);
+    txtPersonalEmail = textBox(this, "txtPersonalEmail", 5400, 2040, 4335, 375, width(Email));
     InputMethod::latinOnly(txtPersonalEmail);
     lblTelephone = label(this, "lblTelephone", QStringLiteral("전화 번호"), 240, 2760, 840, 195);
-    txtPersonalTelephone = textBox(this, "txtPersonalTelephone", 1320, 2640, 2295, 375, 20);
+    txtPersonalTelephone =
+        textBox(this, "txtPersonalTelephone", 1320, 2640, 2295, 375, width(Telephone));
     lblFacsimile = label(this, "lblFacsimile", QStringLiteral("팩시밀리"), 4080, 2760, 780, 195);
-    txtPersonalFacsimile = textBox(this, "txtPersonalFacsimile", 5040, 2640, 2295, 375, 20);
+    txtPersonalFacsimile =
+        textBox(this, "txtPersonalFacsimile", 5040, 2640, 2295, 375, width(Facsimile));
     lblMobilePhone =
         label(this, "lblMobilePhone", QStringLiteral("휴  대  폰"), 240, 3240, 825, 195);
-    txtPersonalMobilePhone = textBox(this, "txtPersonalMobilePhone", 1320, 3240, 2275, 375, 20);
+    txtPersonalMobilePhone =
+        textBox(this, "txtPersonalMobilePhone", 1320, 3240, 2275, 375, width(MobilePhone));
     lblPersonalAddress =
         label(this, "lblPersonalAddress", QStringLiteral("주        소"), 240, 3960, 870, 195);
     cmdSearchZipcode =
         button(this, "cmdSearchZipcode", QStringLiteral("우편번호 "), 1320, 3840, 975, 375);
-    txtPersonalZipcode = textBox(this, "txtPersonalZipcode", 2400, 3840, 855, 375, 7);
-    txtPersonalAddress1 = textBox(this, "txtPersonalAddress1", 3360, 3840, 5175, 375, 50);
-    txtPersonalAddress2 = textBox(this, "txtPersonalAddress2", 3360, 4440, 5175, 375, 50);
+    txtPersonalZipcode = textBox(this, "txtPersonalZipcode", 2400, 3840, 855, 375, width(Zipcode));
+    txtPersonalAddress1 =
+        textBox(this, "txtPersonalAddress1", 3360, 3840, 5175, 375, width(Address1));
+    txtPersonalAddress2 =
+        textBox(this, "txtPersonalAddress2", 3360, 4440, 5175, 375, width(Address2));
     cmdExit = button(this, "cmdExit", QStringLiteral("확인"), 7440, 360, 1215, 495);
 
     nameAfter(lblPersonalName, {txtPersonalName});

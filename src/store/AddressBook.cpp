@@ -1,5 +1,6 @@
 #include "AddressBook.h"
 
+#include "AddresseeFields.h"
 #include "AppPaths.h"
 #include "StoreError.h"
 #include "TextRules.h"
@@ -16,28 +17,27 @@
 #include <vector>
 
 namespace {
-// The remark is a text column: a numeric-looking note such as "007" must
-// come back exactly as typed.
-const QString createCustomer = QStringLiteral(
-    "create table customer(seq text(5), name text(40), email text(40), mobilephone text(20),"
-    "printcondition text(1), company text(40), department text(40), departposition text(20),"
-    "hometelephone text(20), companytelephone text(20), extentionnumber text(10),"
-    "facsimile text(20), zipcode text(7), address1 text(50), address2 text(50), remark text)");
-const QString createPersonal =
-    QStringLiteral("create table personal(name text(40), company text(40), department text(40),"
-                   "departposition text(20), email text(40), telephone text(20), facsimile "
-                   "text(20), mobilephone text(20),"
-                   "zipcode text(7), address1 text(50), address2 text(50))");
-const QStringList tables = {QStringLiteral("customer"), QStringLiteral("personal")};
-
-// The columns a statement above creates, in order.
-QStringList columnsOf(const QString& createStatement) {
-    static const QRegularExpression column(QStringLiteral("[(,]\\s*(\\w+) "));
+template <class Field, std::size_t n> QStringList columnsOf(const Field (&fields)[n]) {
     QStringList names;
-    for (const auto& match : column.globalMatch(createStatement))
-        names << match.captured(1);
+    for (const Field& field : fields)
+        names << QString::fromLatin1(field.column);
     return names;
 }
+
+// Every column holds text of at most its width: the remark, without one, is
+// a text column too, so that a numeric-looking note such as "007" comes back
+// exactly as typed.
+template <class Field, std::size_t n>
+QString createStatement(const QString& table, const Field (&fields)[n]) {
+    QStringList columns;
+    for (const Field& field : fields)
+        columns << (field.width > 0
+                        ? QStringLiteral("%1 text(%2)").arg(field.column).arg(field.width)
+                        : QStringLiteral("%1 text").arg(field.column));
+    return QStringLiteral("create table %1(%2)").arg(table, columns.join(QStringLiteral(", ")));
+}
+
+const QStringList tables = {QStringLiteral("customer"), QStringLiteral("personal")};
 
 // The book is made under a temporary name beside it, readable and writable
 // by its owner only, and put in place once both tables exist: a start cut
@@ -73,8 +73,8 @@ void create(const QString& path) {
         db.setDatabaseName(file.fileName());
         if (db.open()) {
             QSqlQuery q(db);
-            ok =
-                db.transaction() && q.exec(createCustomer) && q.exec(createPersonal) && db.commit();
+            ok = db.transaction() && q.exec(createStatement(tables[0], AddresseeFields::fields)) &&
+                 q.exec(createStatement(tables[1], SenderFields::fields)) && db.commit();
             if (!ok)
                 error = q.lastError().text() + db.lastError().text();
         } else {
@@ -110,8 +110,8 @@ std::shared_ptr<Connection> AddressBook::open() {
 
 std::shared_ptr<Connection> AddressBook::open(const QString& path) {
     auto connection = Connection::open(path, tables);
-    connection->requireColumns(tables[0], columnsOf(createCustomer));
-    connection->requireColumns(tables[1], columnsOf(createPersonal));
+    connection->requireColumns(tables[0], columnsOf(AddresseeFields::fields));
+    connection->requireColumns(tables[1], columnsOf(SenderFields::fields));
     return connection;
 }
 

@@ -2,6 +2,7 @@
 
 #include "AddresseeCsv.h"
 #include "StoreError.h"
+#include "TextRules.h"
 #include "VCard.h"
 
 #include <QFile>
@@ -89,10 +90,10 @@ AddresseeExchange::Preview AddresseeExchange::preview(const QByteArray& bytes,
             row[PrintCondition] = QStringLiteral("2");
         for (int f = 0; f < Count; ++f) {
             const int width = fields[f].width;
-            if (width > 0 && row[f].size() > width) {
-                result.cuts << Cut{r, f, row[f].size()};
-                // Never leave half of a character that takes two code units.
-                row[f].truncate(row[f].at(width - 1).isHighSurrogate() ? width - 1 : width);
+            const qsizetype length = TextRules::characters(row[f]);
+            if (width > 0 && length > width) {
+                result.cuts << Cut{r, f, length};
+                row[f] = TextRules::leftCharacters(row[f], width);
             }
         }
         if (inBook.contains(lookAlikeKey(row)))

@@ -22,7 +22,7 @@ QByteArray readFile(const QString& path);
 struct Cut {
     int row;
     int field;
-    qsizetype length; // in the file
+    qsizetype length; // characters in the file
 };
 // What a file would add, before anything is written.
 struct Preview {

@@ -23,6 +23,10 @@ QString AddresseeFields::column(int index) {
     return QString::fromLatin1(fields[index].column);
 }
 
+int AddresseeFields::width(Index index) {
+    return fields[index].width;
+}
+
 QString AddresseeFields::caption(int index) {
     return QString::fromUtf8(fields[index].caption);
 }
@@ -42,4 +46,14 @@ QStringList AddresseeFields::emptyRow() {
     for (int i = 0; i < Count; ++i)
         row << QString(QLatin1String(""));
     return row;
+}
+
+const SenderFields::Field SenderFields::fields[Count] = {
+    {"name", 40},   {"company", 40},   {"department", 40}, {"departposition", 20},
+    {"email", 40},  {"telephone", 20}, {"facsimile", 20},  {"mobilephone", 20},
+    {"zipcode", 7}, {"address1", 50},  {"address2", 50},
+};
+
+int SenderFields::width(Index index) {
+    return fields[index].width;
 }

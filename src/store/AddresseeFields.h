@@ -6,8 +6,9 @@
 
 // The columns of an addressee row in the order the customer table holds
 // them, each with the caption the addressee window shows for it and the most
-// characters it holds (0: no limit). Files going in and out of the program
-// carry rows as lists of these sixteen values.
+// characters it holds (0: no limit). The table is made, its boxes limited
+// and imported values cut by these widths alone. Files going in and out of
+// the program carry rows as lists of these sixteen values.
 namespace AddresseeFields {
 struct Field {
     const char* column;
@@ -37,6 +38,7 @@ extern const Field fields[Count];
 
 QString column(int index);
 QString caption(int index);
+int width(Index index);
 // The field a header text names, by caption or column name, or -1.
 int byHeader(const QString& header);
 // A row of Count empty texts.
@@ -50,3 +52,29 @@ struct FileRows {
     QString format;
 };
 } // namespace AddresseeFields
+
+// The columns of the sender's row in the order the personal table holds
+// them, each with the most characters it holds.
+namespace SenderFields {
+struct Field {
+    const char* column;
+    int width;
+};
+enum Index {
+    Name,
+    Company,
+    Department,
+    DepartPosition,
+    Email,
+    Telephone,
+    Facsimile,
+    MobilePhone,
+    Zipcode,
+    Address1,
+    Address2,
+    Count
+};
+extern const Field fields[Count];
+
+int width(Index index);
+} // namespace SenderFields

@@ -43,6 +43,16 @@ qsizetype TextRules::characters(const QString& text) {
     return std::count_if(text.begin(), text.end(), [](QChar c) { return !c.isLowSurrogate(); });
 }
 
+QString TextRules::leftCharacters(const QString& text, qsizetype count) {
+    qsizetype end = 0;
+    for (qsizetype kept = 0; end < text.size(); ++end) {
+        // A low surrogate belongs to the character before it.
+        if (!text[end].isLowSurrogate() && kept++ == count)
+            break;
+    }
+    return text.left(end);
+}
+
 QString TextRules::shownText(const QString& line) {
     // The lists hide their keys behind 90 blanks or more.
     constexpr qsizetype hidingBlanks = 90;

@@ -23,6 +23,9 @@ QString lineKey(const QString& line);
 // How many characters the text holds: a character outside the BMP (an
 // emoji, a rare Hanja) counts once, as the user sees it.
 qsizetype characters(const QString& text);
+// The first `count` characters of the text, counted as characters() counts
+// them: a character outside the BMP is kept whole or left out whole.
+QString leftCharacters(const QString& text, qsizetype count);
 // The number a text starts with (addressee numbers are decimal text): "12"
 // and "12a" give 12, a text without leading digits 0.
 qint64 leadingNumber(QStringView text);

@@ -76,6 +76,7 @@ class ExchangeTest : public QObject {
     void readsOldAndNewPhoneCards();
     void failureHalfWayAddsNothing();
     void previewShowsLookAlikesAndCuts();
+    void previewCountsCharactersAsTheBoxesDo();
     void refusesFilesOfNeitherFormat();
     void backupAndRestoreWhileOpen();
     void commandLineTool();
@@ -200,6 +201,19 @@ void ExchangeTest::previewShowsLookAlikesAndCuts() {
     QCOMPARE(
         TestSupport::query(folder.file("orvaneit.mdb"), "select seq, department from customer"),
         (QList<QStringList>{{"4", "부"}, {"5", "다른 부"}, {"6", ""}}));
+}
+
+void ExchangeTest::previewCountsCharactersAsTheBoxesDo() {
+    TempProgramFolder folder;
+    // An emoji is one character, as typed into the name box, but two code units.
+    const QString fits = QString(39, QChar(0xAC00)) + QString::fromUtf8("\U0001F600");
+    const QString over = QString(39, QChar(0xAC00)) + QString::fromUtf8("나\U0001F600");
+    const Preview p = preview(("이름\n" + fits + "\n" + over + "\n").toUtf8(),
+                              *AddressBook::openOrCreate());
+    QCOMPARE(p.rows[0][AddresseeFields::Name], fits);
+    QCOMPARE(p.cuts.size(), 1);
+    QCOMPARE(p.cuts[0].length, 41);
+    QCOMPARE(p.rows[1][AddresseeFields::Name], over.left(40));
 }
 
 void ExchangeTest::refusesFilesOfNeitherFormat() {
