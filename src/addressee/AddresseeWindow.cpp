@@ -303,6 +303,12 @@ void AddresseeWindow::setButtons(Event event) {
         cmdCustomerAdd->setText(QString::fromUtf8(change.addCaption));
     if (change.updateCaption)
         cmdCustomerUpdate->setText(QString::fromUtf8(change.updateCaption));
+    emit typingChanged(typing());
+}
+
+bool AddresseeWindow::typing() const {
+    return cmdCustomerAdd->text() != QStringLiteral("입력") ||
+           cmdCustomerUpdate->text() != QStringLiteral("수정");
 }
 
 void AddresseeWindow::showRecord() {

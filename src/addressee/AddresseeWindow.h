@@ -84,8 +84,13 @@ class AddresseeWindow : public QWidget, public SingleWindow<AddresseeWindow> {
     QLabel* stbPanels[5];
     QTimer* tmrTimer;
 
+    // Whether an addressee is being added or changed.
+    bool typing() const;
+
   signals:
     void closed();
+    // An addressee began or ended being added or changed.
+    void typingChanged(bool typing);
 
   public slots:
     void cmdCustomerAddClick();

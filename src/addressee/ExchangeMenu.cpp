@@ -1,16 +1,20 @@
 #include "ExchangeMenu.h"
 
 #include "AddresseeWindow.h"
+#include "ColumnMappingDialog.h"
 #include "ImportPreviewDialog.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeCsv.h"
 #include "store/BookBackup.h"
 #include "store/StoreError.h"
+#include "store/VCard.h"
 #include "ui/Controls.h"
 #include "ui/MessageBox.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QProgressDialog>
 #include <QStandardPaths>
 
@@ -68,9 +72,10 @@ ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
     menu->addSeparator();
     actImport = action("actImport", QStringLiteral("가져오기(&I)..."),
                        QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
-                           importFrom(chooseFile(false, actImport->text(), {},
-                                                 QStringLiteral("주소 파일 (*.csv *.vcf "
-                                                                "*.vcard);;모든 파일 (*)")));
+                           if (noTypingInProgress())
+                               importFrom(chooseFile(false, actImport->text(), {},
+                                                     QStringLiteral("주소 파일 (*.csv *.vcf "
+                                                                    "*.vcard);;모든 파일 (*)")));
                        });
     menu->addSeparator();
     actBackup = action(
@@ -81,8 +86,19 @@ ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
                 bookFilter));
         });
     actRestore = action("actRestore", QStringLiteral("복원(&R)..."), {}, [this] {
-        restoreFrom(chooseFile(false, actRestore->text(), {}, bookFilter));
+        if (noTypingInProgress())
+            restoreFrom(chooseFile(false, actRestore->text(), {}, bookFilter));
     });
+    // Taking in or putting back a book waits until the addressee being
+    // typed is stored or dropped, as searching and printing do.
+    connect(window, &AddresseeWindow::typingChanged, this, [this](bool typing) {
+        actImport->setEnabled(!typing);
+        actRestore->setEnabled(!typing);
+    });
+    // The boxes of the window would take Ctrl+E, Ctrl+B, ... as editing
+    // keys of their own: the menu's shortcuts come first.
+    for (QWidget* box : window->findChildren<QWidget*>())
+        box->installEventFilter(this);
     connect(menu, &QMenu::aboutToShow, this, [this] {
         const bool any = !chosenSeqs().isEmpty();
         actExportChosenCsv->setEnabled(any);
@@ -101,10 +117,28 @@ ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
             [this, grid](const QPoint& at) { menu->popup(grid->viewport()->mapToGlobal(at)); });
 }
 
+bool ExchangeMenu::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const QKeySequence keys(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const QAction* action : window->actions()) {
+        if (action->isEnabled() && action->shortcut() == keys) {
+            event->ignore();
+            return true;
+        }
+    }
+    return false;
+}
+
 QString ExchangeMenu::chooseFile(bool save, const QString& caption, const QString& suggested,
                                  const QString& filter) {
-    const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                              .filePath(suggested);
+    // The documents folder when there is one; an opening dialog starts
+    // with no file name in its box.
+    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!folder.exists())
+        folder = QDir::home();
+    const QString start =
+        suggested.isEmpty() ? folder.path() + QLatin1Char('/') : folder.filePath(suggested);
     QString title = caption;
     title.remove(QStringLiteral("(&")).remove(QStringLiteral("...")).chop(2);
     return save ? QFileDialog::getSaveFileName(window, title, start, filter)
@@ -123,11 +157,10 @@ QStringList ExchangeMenu::chosenSeqs() const {
 }
 
 bool ExchangeMenu::noTypingInProgress() {
-    if (window->cmdCustomerAdd->text() == QStringLiteral("입력") &&
-        window->cmdCustomerUpdate->text() == QStringLiteral("수정"))
+    if (!window->typing())
         return true;
     tell(window,
-         QStringLiteral("입력하거나 수정하는 중입니다.\n저장하거나 Esc 로 취소한 뒤에 "
+         QStringLiteral("입력하거나 수정하는 중입니다.\n저장하거나 Esc로 취소한 뒤에 "
                         "하십시오"),
          MessageBox::Icon::Exclamation);
     return false;
@@ -139,11 +172,9 @@ void ExchangeMenu::exportTo(const QString& path, Format format, bool chosenOnly)
     try {
         const QList<QStringList> rows = readBook(book(), chosenOnly ? chosenSeqs() : QStringList());
         writeFile(path, write(format, rows));
-        tell(window,
-             QStringLiteral("%1명을 %2 파일로 내보냈습니다")
-                 .arg(rows.size())
-                 .arg(QFileInfo(path).fileName()),
-             MessageBox::Icon::Information);
+        MessageBox::done(window, QStringLiteral("%1명을 %2 파일로 내보냈습니다")
+                                     .arg(rows.size())
+                                     .arg(QFileInfo(path).fileName()));
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
     }
@@ -152,14 +183,43 @@ void ExchangeMenu::exportTo(const QString& path, Format format, bool chosenOnly)
 void ExchangeMenu::importFrom(const QString& path) {
     if (path.isEmpty() || !noTypingInProgress())
         return;
+    const QString name = QFileInfo(path).fileName();
+    try {
+        const QByteArray bytes = readFile(path);
+        if (VCard::looksLikeVCard(bytes))
+            showPreview(name, VCard::read(bytes));
+        else
+            importTable(name, AddresseeCsv::readTable(bytes));
+    } catch (const StoreError& e) {
+        tell(window, e.message(), MessageBox::Icon::Stop);
+    }
+}
+
+void ExchangeMenu::importTable(const QString& source, const ForeignTable& table) {
+    const ColumnMapping::Mapping guessed = ColumnMapping::guess(table.columns);
+    if (!ColumnMapping::anyUnknown(table.columns, guessed)) {
+        showPreview(source, ColumnMapping::apply(table, guessed));
+        return;
+    }
+    auto* dialog =
+        new ColumnMappingDialog(table.columns, ColumnMapping::samples(table), guessed, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ColumnMappingDialog::chosen, this,
+            [this, source, table](const ColumnMapping::Mapping& mapping) {
+                showPreview(source, ColumnMapping::apply(table, mapping));
+            });
+    dialog->open();
+}
+
+void ExchangeMenu::showPreview(const QString& source, const AddresseeFields::FileRows& rows) {
     Preview found;
     try {
-        found = preview(readFile(path), book());
+        found = preview(rows, book());
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
         return;
     }
-    auto* dialog = new ImportPreviewDialog(QFileInfo(path).fileName(), found, window);
+    auto* dialog = new ImportPreviewDialog(source, found, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &ImportPreviewDialog::chosen, this,
             [this, found](ImportPreviewDialog::Choice choice) {
@@ -170,8 +230,8 @@ void ExchangeMenu::importFrom(const QString& path) {
 }
 
 void ExchangeMenu::addRows(const QList<QStringList>& rows) {
-    QProgressDialog progress(QStringLiteral("주소를 더하고 있습니다..."), QStringLiteral("취소"), 0,
-                             int(rows.size()), window);
+    QProgressDialog progress(QStringLiteral("주소를 추가하고 있습니다..."), QStringLiteral("취소"),
+                             0, int(rows.size()), window);
     progress.setWindowTitle(QStringLiteral("가져오기"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
@@ -186,14 +246,13 @@ void ExchangeMenu::addRows(const QList<QStringList>& rows) {
         return;
     }
     if (!last) {
-        tell(window, QStringLiteral("가져오기를 취소했습니다. 아무것도 추가하지 않았습니다"),
-             MessageBox::Icon::Information);
+        MessageBox::done(window,
+                         QStringLiteral("가져오기를 취소했습니다. 아무것도 추가하지 않았습니다"));
         return;
     }
     AppState::LastSeq = *last;
     showBookAgain();
-    tell(window, QStringLiteral("%1명을 더했습니다").arg(rows.size()),
-         MessageBox::Icon::Information);
+    MessageBox::done(window, QStringLiteral("%1명을 추가했습니다").arg(rows.size()));
 }
 
 void ExchangeMenu::backupTo(const QString& path) {
@@ -201,25 +260,25 @@ void ExchangeMenu::backupTo(const QString& path) {
         return;
     try {
         BookBackup::backup(book(), path);
-        tell(window,
-             QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(QFileInfo(path).fileName()),
-             MessageBox::Icon::Information);
+        MessageBox::done(
+            window,
+            QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(QFileInfo(path).fileName()));
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
     }
 }
 
 void ExchangeMenu::restoreFrom(const QString& path) {
-    if (path.isEmpty() || !noTypingInProgress() ||
-        MessageBox::show(window,
-                         QStringLiteral("지금 주소록의 내용을 %1 파일의 내용으로 바꿉니까?\n"
-                                        "지금 주소록은 옆에 따로 남겨 둡니다")
-                             .arg(QFileInfo(path).fileName()),
-                         MessageBox::Icon::Exclamation,
-                         MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes)
+    if (path.isEmpty() || !noTypingInProgress())
         return;
     QString kept;
     try {
+        BookBackup::check(path);
+        if (!MessageBox::ask(window,
+                             QStringLiteral("지금 주소록의 내용을 %1 파일의 내용으로 "
+                                            "바꾸시겠습니까?\n지금 주소록은 옆에 따로 남겨 둡니다")
+                                 .arg(QFileInfo(path).fileName())))
+            return;
         kept = BookBackup::restore(book(), path);
         AppState::LastSeq = AddressBook::lastSeqOf(book());
     } catch (const StoreError& e) {
@@ -227,9 +286,9 @@ void ExchangeMenu::restoreFrom(const QString& path) {
         return;
     }
     showBookAgain();
-    tell(window,
-         QStringLiteral("주소록을 되살렸습니다.\n바뀌기 전의 주소록은 %1 에 있습니다").arg(kept),
-         MessageBox::Icon::Information);
+    MessageBox::done(
+        window,
+        QStringLiteral("주소록을 복원했습니다.\n바뀌기 전의 주소록은 %1에 있습니다").arg(kept));
 }
 
 void ExchangeMenu::showBookAgain() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/AddresseeExchange.h"
+#include "store/ColumnMapping.h"
 
 #include <QAction>
 #include <QMenu>
@@ -32,11 +33,19 @@ class ExchangeMenu : public QObject {
     // What the actions do once the file is chosen.
     void exportTo(const QString& path, AddresseeExchange::Format format, bool chosenOnly);
     void importFrom(const QString& path);
+    // Takes in the records of a table from elsewhere (named by `source`):
+    // columns whose names say no field are first given one or left out in
+    // the column mapping dialog, then the preview shows what would be added.
+    void importTable(const QString& source, const ForeignTable& table);
     void backupTo(const QString& path);
     void restoreFrom(const QString& path);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QStringList chosenSeqs() const;
+    void showPreview(const QString& source, const AddresseeFields::FileRows& rows);
     // False, after telling the user, while an addressee is being typed.
     bool noTypingInProgress();
     void addRows(const QList<QStringList>& rows);

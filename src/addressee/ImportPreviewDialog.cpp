@@ -19,6 +19,10 @@ QListWidget* list(QWidget* parent, const char* name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QLatin1String(name));
     list->setFont(Fonts::gulim());
+    // Long lines wrap: nothing to scroll sideways for.
+    list->setWordWrap(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setResizeMode(QListView::Adjust);
     return list;
 }
 } // namespace
@@ -31,9 +35,8 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& fileName,
     setFont(Fonts::gulim());
     auto* layout = new QVBoxLayout(this);
 
-    lblSummary = new QLabel(QStringLiteral("%1 (%2): 주소 %3명을 가져옵니다.\n"
-                                           "이미 있는 주소와 이름, 직장/학교, 부서/학과가 "
-                                           "같은 주소: %4명")
+    lblSummary = new QLabel(QStringLiteral("%1 (%2): %3명을 가져옵니다.\n"
+                                           "이미 있는 사람과 같은 이름·직장·부서: %4명")
                                 .arg(fileName, preview.format)
                                 .arg(preview.rows.size())
                                 .arg(preview.lookAlikes.size()),
@@ -57,11 +60,11 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& fileName,
                              .arg(AddresseeFields::fields[cut.field].width));
     layout->addWidget(lstCuts);
 
-    lblIgnored = new QLabel(
-        preview.ignored.isEmpty()
-            ? QStringLiteral("빠지는 항목: 없음")
-            : QStringLiteral("빠지는 항목: %1").arg(preview.ignored.join(QStringLiteral(", "))),
-        this);
+    lblIgnored =
+        new QLabel(preview.ignored.isEmpty() ? QStringLiteral("가져오지 않는 열: 없음")
+                                             : QStringLiteral("가져오지 않는 열: %1")
+                                                   .arg(preview.ignored.join(QStringLiteral(", "))),
+                   this);
     lblIgnored->setObjectName(QStringLiteral("lblIgnored"));
     lblIgnored->setWordWrap(true);
     layout->addWidget(lblIgnored);
@@ -69,7 +72,7 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& fileName,
     auto* buttons = new QHBoxLayout;
     cmdAddAll = new QPushButton(QStringLiteral("모두 추가(&A)"), this);
     cmdAddAll->setObjectName(QStringLiteral("cmdAddAll"));
-    cmdSkipLookAlikes = new QPushButton(QStringLiteral("같은 주소 빼고 추가(&S)"), this);
+    cmdSkipLookAlikes = new QPushButton(QStringLiteral("같은 사람 빼고 추가(&S)"), this);
     cmdSkipLookAlikes->setObjectName(QStringLiteral("cmdSkipLookAlikes"));
     cmdSkipLookAlikes->setEnabled(!preview.lookAlikes.isEmpty());
     cmdCancel = new QPushButton(QStringLiteral("취소"), this);

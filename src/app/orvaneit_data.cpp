@@ -17,9 +17,22 @@ namespace {
 const char* const usage =
     "사용법: orvaneit-data [--book 파일] export --csv|--vcard 파일 | import 파일 | backup 파일";
 
-void say(FILE* stream, const QString& line) {
-    std::fprintf(stream, "%s\n",
-                 QString(line).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8().constData());
+const char* const help = "\n"
+                         "  export --csv 파일     주소록을 CSV 파일로 내보냅니다\n"
+                         "  export --vcard 파일   주소록을 vCard 파일로 내보냅니다\n"
+                         "  import 파일           CSV나 vCard 파일의 주소를 주소록에 추가합니다\n"
+                         "                        (프로그램이 주소록을 열고 있지 않을 때만)\n"
+                         "  backup 파일           주소록을 파일로 백업합니다\n"
+                         "  --book 파일           프로그램의 주소록 대신 이 주소록 파일을 씁니다\n"
+                         "  --help                이 안내를 보여 줍니다";
+
+// A mistake in the command line: what was wrong, then the usage.
+struct UsageError {
+    QString what;
+};
+
+void say(FILE* stream, const QString& text) {
+    std::fprintf(stream, "%s\n", text.toUtf8().constData());
 }
 
 int run(QStringList args) {
@@ -28,11 +41,18 @@ int run(QStringList args) {
     const qsizetype bookOption = args.indexOf(QStringLiteral("--book"));
     if (bookOption >= 0) {
         if (bookOption + 1 >= args.size())
-            throw std::invalid_argument(usage);
+            throw UsageError{QStringLiteral("--book 뒤에 주소록 파일을 적으십시오.")};
         book = args.takeAt(bookOption + 1);
         args.removeAt(bookOption);
+        // A mistyped name must not become a new, empty book.
+        if (!QFileInfo(book).isFile())
+            throw StoreError(QStringLiteral("주소록 파일이 없습니다: %1").arg(book));
     }
     const QString command = args.value(0);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        say(stdout, QString::fromUtf8(usage) + QString::fromUtf8(help));
+        return 0;
+    }
     if (command == QLatin1String("export") && args.size() == 3 &&
         (args[1] == QLatin1String("--csv") || args[1] == QLatin1String("--vcard"))) {
         const auto rows = readBook(*AddressBook::open(book));
@@ -52,16 +72,26 @@ int run(QStringList args) {
         const auto connection = AddressBook::openOrCreate(book);
         const Preview preview = AddresseeExchange::preview(readFile(args[1]), *connection);
         add(*connection, preview.rows, AddressBook::lastSeqOf(*connection));
-        say(stdout, QStringLiteral("%1명을 더했습니다 (%2, 비슷한 주소 %3명, 잘린 항목 %4개)")
+        say(stdout, QStringLiteral("%1명을 추가했습니다 (%2, 이미 있는 사람과 같은 "
+                                   "이름·직장·부서 %3명, 잘린 항목 %4개)")
                         .arg(preview.rows.size())
                         .arg(preview.format)
                         .arg(preview.lookAlikes.size())
                         .arg(preview.cuts.size()));
+        if (!preview.ignored.isEmpty())
+            say(stdout,
+                QStringLiteral("가져오지 않은 열: ") + preview.ignored.join(QStringLiteral(", ")));
     } else if (command == QLatin1String("backup") && args.size() == 2) {
         BookBackup::backup(*AddressBook::open(book), args[1]);
         say(stdout, QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(args[1]));
+    } else if (command.isEmpty()) {
+        throw UsageError{QStringLiteral("명령을 적으십시오.")};
+    } else if (QStringList{QStringLiteral("export"), QStringLiteral("import"),
+                           QStringLiteral("backup")}
+                   .contains(command)) {
+        throw UsageError{QStringLiteral("%1 명령 뒤에 적을 것이 맞지 않습니다.").arg(command)};
     } else {
-        throw std::invalid_argument(usage);
+        throw UsageError{QStringLiteral("알 수 없는 명령입니다: %1").arg(command)};
     }
     return 0;
 }
@@ -74,8 +104,9 @@ int main(int argc, char** argv) {
     } catch (const StoreError& e) {
         say(stderr, e.message());
         return 1;
-    } catch (const std::invalid_argument& e) {
-        say(stderr, QString::fromUtf8(e.what()));
+    } catch (const UsageError& e) {
+        say(stderr, e.what + QLatin1Char('\n') + QString::fromUtf8(usage) +
+                        QStringLiteral("\n자세한 안내: orvaneit-data --help"));
         return 2;
     }
 }

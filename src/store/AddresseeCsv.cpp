@@ -1,6 +1,7 @@
 #include "AddresseeCsv.h"
 
 #include "AddresseeFields.h"
+#include "ColumnMapping.h"
 #include "StoreError.h"
 #include "TextEncoding.h"
 
@@ -96,8 +97,8 @@ QList<QStringList> parse(const QString& text) {
 
 StoreError notEitherFormat(const QString& why) {
     return StoreError(why + QStringLiteral("\n가져올 수 있는 파일은 첫 줄에 항목 제목(이름, "
-                                           "직장/학교 ...)이 있는 CSV 파일과 vCard 파일 "
-                                           "(BEGIN:VCARD 로 시작) 입니다"));
+                                           "직장/학교 ...)이 있는 CSV 파일과, BEGIN:VCARD로 "
+                                           "시작하는 vCard 파일입니다"));
 }
 } // namespace
 
@@ -107,46 +108,35 @@ QByteArray AddresseeCsv::write(const QList<QStringList>& rows) {
     for (int i = 0; i < AddresseeFields::Count; ++i)
         header << AddresseeFields::caption(i);
     appendLine(out, header);
-    for (const QStringList& row : rows)
+    for (QStringList row : rows) {
+        // As the window's box reads it, not as a code.
+        row[AddresseeFields::PrintCondition] =
+            AddresseeFields::printConditionWord(row[AddresseeFields::PrintCondition]);
         appendLine(out, row);
+    }
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }
 
-AddresseeFields::FileRows AddresseeCsv::read(const QByteArray& bytes) {
+ForeignTable AddresseeCsv::readTable(const QByteArray& bytes) {
     TextEncoding::Decoded decoded;
     try {
         decoded = TextEncoding::decode(bytes);
     } catch (const StoreError& e) {
         throw notEitherFormat(e.message());
     }
-    AddresseeFields::FileRows table;
-    table.format = QStringLiteral("CSV (%1)").arg(decoded.encoding);
-    const QList<QStringList> records = parse(decoded.text);
-    QList<int> fieldOf;
-    if (!records.isEmpty()) {
-        for (const QString& header : records.first()) {
-            const int field = AddresseeFields::byHeader(header);
-            fieldOf << field;
-            if (field < 0 && !header.trimmed().isEmpty())
-                table.ignored << header.trimmed();
-        }
-    }
-    if (std::none_of(fieldOf.begin(), fieldOf.end(), [](int f) { return f >= 0; }))
+    ForeignTable table;
+    table.format = QStringLiteral("CSV, %1").arg(decoded.encoding);
+    table.records = parse(decoded.text);
+    if (!table.records.isEmpty())
+        table.columns = table.records.takeFirst();
+    const ColumnMapping::Mapping known = ColumnMapping::guess(table.columns);
+    if (std::none_of(known.begin(), known.end(),
+                     [](int field) { return field != ColumnMapping::Ignored; }))
         throw notEitherFormat(QStringLiteral("CSV 파일도 vCard 파일도 아닙니다."));
-    table.rows.reserve(records.size());
-    for (qsizetype r = 1; r < records.size(); ++r) {
-        QStringList row = AddresseeFields::emptyRow();
-        bool any = false;
-        const QStringList& record = records[r];
-        for (qsizetype c = 0; c < record.size() && c < fieldOf.size(); ++c) {
-            if (fieldOf[c] >= 0 && !record[c].isEmpty()) {
-                row[fieldOf[c]] = record[c];
-                any = true;
-            }
-        }
-        // Spreadsheets leave rows of empty cells behind; they hold no addressee.
-        if (any)
-            table.rows << row;
-    }
     return table;
+}
+
+AddresseeFields::FileRows AddresseeCsv::read(const QByteArray& bytes) {
+    const ForeignTable table = readTable(bytes);
+    return ColumnMapping::apply(table, ColumnMapping::guess(table.columns));
 }

@@ -74,8 +74,12 @@ QByteArray AddresseeExchange::readFile(const QString& path) {
 
 AddresseeExchange::Preview AddresseeExchange::preview(const QByteArray& bytes,
                                                       const Connection& book) {
-    const FileRows file =
-        VCard::looksLikeVCard(bytes) ? VCard::read(bytes) : AddresseeCsv::read(bytes);
+    return preview(VCard::looksLikeVCard(bytes) ? VCard::read(bytes) : AddresseeCsv::read(bytes),
+                   book);
+}
+
+AddresseeExchange::Preview AddresseeExchange::preview(const FileRows& file,
+                                                      const Connection& book) {
     Preview result;
     result.ignored = file.ignored;
     result.format = file.format;
@@ -86,8 +90,7 @@ AddresseeExchange::Preview AddresseeExchange::preview(const QByteArray& bytes,
     for (QStringList row : file.rows) {
         const int r = int(result.rows.size());
         row[Seq].clear();
-        if (row[PrintCondition] != QLatin1String("1"))
-            row[PrintCondition] = QStringLiteral("2");
+        row[PrintCondition] = printConditionCode(row[PrintCondition]);
         for (int f = 0; f < Count; ++f) {
             const int width = fields[f].width;
             const qsizetype length = TextRules::characters(row[f]);

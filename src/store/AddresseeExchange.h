@@ -34,6 +34,8 @@ struct Preview {
 };
 // Reads a CSV or vCard file; anything else is refused (StoreError).
 Preview preview(const QByteArray& bytes, const Connection& book);
+// What rows read from elsewhere would add.
+Preview preview(const AddresseeFields::FileRows& file, const Connection& book);
 // The rows of the preview that look like none in the book.
 QList<QStringList> withoutLookAlikes(const Preview& preview);
 

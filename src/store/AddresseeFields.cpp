@@ -31,14 +31,14 @@ QString AddresseeFields::caption(int index) {
     return QString::fromUtf8(fields[index].caption);
 }
 
-int AddresseeFields::byHeader(const QString& header) {
-    const QString text = header.trimmed();
-    for (int i = 0; i < Count; ++i) {
-        if (text.compare(caption(i), Qt::CaseInsensitive) == 0 ||
-            text.compare(column(i), Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
+QString AddresseeFields::printConditionWord(const QString& code) {
+    return code == QLatin1String("1") ? QStringLiteral("사용") : QStringLiteral("미사용");
+}
+
+QString AddresseeFields::printConditionCode(const QString& value) {
+    const QString text = value.trimmed();
+    return text == QLatin1String("1") || text == QStringLiteral("사용") ? QStringLiteral("1")
+                                                                        : QStringLiteral("2");
 }
 
 QStringList AddresseeFields::emptyRow() {

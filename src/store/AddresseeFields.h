@@ -39,13 +39,17 @@ extern const Field fields[Count];
 QString column(int index);
 QString caption(int index);
 int width(Index index);
-// The field a header text names, by caption or column name, or -1.
-int byHeader(const QString& header);
+// The printcondition as the addressee window's box reads it: "사용" for
+// "1", "미사용" otherwise.
+QString printConditionWord(const QString& code);
+// The printcondition a file gives, as a code or as a word: "1" for "1" or
+// "사용", "2" for anything else.
+QString printConditionCode(const QString& value);
 // A row of Count empty texts.
 QStringList emptyRow();
 
 // What a file from elsewhere holds: full rows, the columns or properties
-// that had no field to go to, and the format found ("CSV (UTF-8)", ...).
+// that had no field to go to, and the format found ("CSV, UTF-8", ...).
 struct FileRows {
     QList<QStringList> rows;
     QStringList ignored;

@@ -45,13 +45,14 @@ class RawFile {
     sqlite3* handle = nullptr;
 };
 
-// The copy must be an undamaged address book of this program.
-void checkIsAddressBook(const QString& copy) {
+} // namespace
+
+void BookBackup::check(const QString& copy) {
     try {
         const auto connection = AddressBook::open(copy);
-        QSqlQuery check(connection->db());
-        if (check.exec(QStringLiteral("pragma quick_check")) && check.next() &&
-            check.value(0).toString() == QLatin1String("ok"))
+        QSqlQuery quick(connection->db());
+        if (quick.exec(QStringLiteral("pragma quick_check")) && quick.next() &&
+            quick.value(0).toString() == QLatin1String("ok"))
             return;
     } catch (const StoreError&) {
     }
@@ -59,8 +60,6 @@ void checkIsAddressBook(const QString& copy) {
                                     "바꾸지 않았습니다")
                          .arg(QFileInfo(copy).fileName()));
 }
-} // namespace
-
 void BookBackup::backup(const Connection& book, const QString& target) {
     const QString what =
         QStringLiteral("%1 파일에 백업하지 못했습니다").arg(QFileInfo(target).fileName());
@@ -87,7 +86,7 @@ void BookBackup::backup(const Connection& book, const QString& target) {
 }
 
 QString BookBackup::restore(const Connection& book, const QString& copy) {
-    checkIsAddressBook(copy);
+    check(copy);
     const QFileInfo bookFile(book.path());
     const QString kept = bookFile.dir().filePath(
         QStringLiteral("%1-복원전-%2.mdb")
@@ -97,6 +96,6 @@ QString BookBackup::restore(const Connection& book, const QString& copy) {
     RawFile source(copy, SQLITE_OPEN_READONLY,
                    QStringLiteral("%1 파일을 열지 못했습니다").arg(QFileInfo(copy).fileName()));
     copyPages(source.handle, handleOf(book),
-              QStringLiteral("주소록을 되살리지 못했습니다. 주소록은 바꾸지 않았습니다"));
+              QStringLiteral("주소록을 복원하지 못했습니다. 주소록은 바꾸지 않았습니다"));
     return kept;
 }

@@ -39,8 +39,8 @@ TextEncoding::Decoded TextEncoding::decode(const QByteArray& bytes) {
         result.encoding = QStringLiteral("CP949");
         return result;
     }
-    throw StoreError(QStringLiteral("파일의 글자를 읽을 수 없습니다.\nUTF-8 이나 CP949(EUC-KR) "
-                                    "로 저장된 파일만 읽을 수 있습니다"));
+    throw StoreError(QStringLiteral("파일의 글자를 읽을 수 없습니다.\nUTF-8이나 CP949(EUC-KR)로 "
+                                    "저장된 파일만 읽을 수 있습니다"));
 }
 
 QString TextEncoding::decode(const QByteArray& bytes, const QByteArray& charset) {

@@ -52,6 +52,15 @@ MessageBox::Answer MessageBox::show(QWidget* parent, const QString& text, Icon i
     return current->answer(parent, Message{QStringLiteral("경고"), text, icon, buttons});
 }
 
+void MessageBox::done(QWidget* parent, const QString& text) {
+    current->answer(parent, Message{QStringLiteral("알림"), text, Icon::Information, Buttons::Ok});
+}
+
+bool MessageBox::ask(QWidget* parent, const QString& text) {
+    return current->answer(parent, Message{QStringLiteral("확인"), text, Icon::Question,
+                                           Buttons::YesNo}) == Answer::Yes;
+}
+
 void MessageBox::setAnswerer(Answerer* answerer) {
     current = answerer ? answerer : &dialogs;
 }

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "addressee/AddresseeWindow.h"
+#include "addressee/ColumnMappingDialog.h"
 #include "addressee/ExchangeMenu.h"
 #include "addressee/ImportPreviewDialog.h"
 #include "addressee/StartWindow.h"
@@ -602,6 +603,29 @@ void AddresseeWindowTest::dataMenuFitsBesideTheButtons() {
     QCOMPARE(menu->actImport->shortcut(), QKeySequence("Ctrl+I"));
     QCOMPARE(menu->actExportCsv->text(), QString("CSV로 내보내기(&C)..."));
     QCOMPARE(w->grdDataList->contextMenuPolicy(), Qt::CustomContextMenu);
+
+    // The menu's shortcuts work from every box, even where a box would take
+    // the keys for editing (Ctrl+E, Ctrl+B); the file dialog is closed.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    closer.start(20);
+    QList<QWidget*> boxes{w->txtCustomerRemark, w->grdDataList};
+    for (QLineEdit* box : w->findChildren<QLineEdit*>())
+        boxes << box;
+    for (QAction* action : {menu->actExportCsv, menu->actExportVCard, menu->actBackup}) {
+        QSignalSpy used(action, &QAction::triggered);
+        for (QWidget* box : boxes) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            box->setFocus();
+            QTest::keyClick(box, action->shortcut()[0].key(),
+                            action->shortcut()[0].keyboardModifiers());
+        }
+        QCOMPARE(used.count(), boxes.size());
+    }
 }
 
 void AddresseeWindowTest::importShowsPreviewFirst() {
@@ -610,27 +634,44 @@ void AddresseeWindowTest::importShowsPreviewFirst() {
     auto* menu = w->findChild<ExchangeMenu*>();
     QFile file(folder->file("in.csv"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("이름,직장/학교,나이\n가,회사,30\n나,,40\n");
+    file.write("성명,소속,나이\n가,회사,30\n나,,40\n");
     file.close();
-    // Not while an addressee is being typed.
+    // Not while an addressee is being typed: the menu offers neither.
     click(w->cmdCustomerAdd);
+    QVERIFY(!menu->actImport->isEnabled() && !menu->actRestore->isEnabled());
     menu->importFrom(file.fileName());
-    QVERIFY(answers->lastText().contains("Esc"));
-    QVERIFY(!w->findChild<ImportPreviewDialog*>());
+    QVERIFY(answers->lastText().contains("Esc로"));
+    QVERIFY(!w->findChild<ColumnMappingDialog*>());
     QTest::keyClick(w->txtCustomerName, Qt::Key_Escape);
+    QVERIFY(menu->actImport->isEnabled() && menu->actRestore->isEnabled());
 
+    // A column whose name says no field is given one, its values in sight.
     menu->importFrom(file.fileName());
+    auto* mapping = w->findChild<ColumnMappingDialog*>();
+    QVERIFY(mapping && mapping->isVisible());
+    QCOMPARE(mapping->grdColumns->item(2, 1)->text(), QString("30 / 40"));
+    QCOMPARE(mapping->cboFields[1]->currentText(), QString("직장/학교"));
+    QCOMPARE(mapping->cboFields[2]->currentText(), QString("가져오지 않음"));
+    mapping->cboFields[2]->setCurrentText("직장/학교");
+    click(mapping->cmdMappingOk);
+    QVERIFY(answers->lastText().contains("두 열"));
+    QVERIFY(!w->findChild<ImportPreviewDialog*>());
+    mapping->cboFields[2]->setCurrentText("메모");
+    click(mapping->cmdMappingOk);
+
     auto* preview = w->findChild<ImportPreviewDialog*>();
     QVERIFY(preview && preview->isVisible());
-    QVERIFY2(preview->lblSummary->text().contains("2명"), qPrintable(preview->lblSummary->text()));
+    QVERIFY2(preview->lblSummary->text().contains("2명을"),
+             qPrintable(preview->lblSummary->text()));
     QCOMPARE(preview->lstLookAlikes->count(), 1);
-    QCOMPARE(preview->lblIgnored->text(), QString("빠지는 항목: 나이"));
+    QCOMPARE(preview->lblIgnored->text(), QString("가져오지 않는 열: 없음"));
     QCOMPARE(stored().size(), 1);
     click(preview->cmdSkipLookAlikes);
     QCOMPARE(stored(),
-             (QList<QStringList>{{"1", "가", "2", "회사", ""}, {"2", "나", "2", "", ""}}));
+             (QList<QStringList>{{"1", "가", "2", "회사", ""}, {"2", "나", "2", "", "40"}}));
     QCOMPARE(gridText(1, 4), QString("나"));
-    QCOMPARE(answers->lastText(), QString("1명을 더했습니다"));
+    QCOMPARE(answers->lastText(), QString("1명을 추가했습니다"));
+    QCOMPARE(answers->messages.last().title, QString("알림"));
     QCOMPARE(AppState::LastSeq, QString("2"));
 }
 
@@ -651,7 +692,14 @@ void AddresseeWindowTest::exportChosenBackupAndRestore() {
 
     menu->backupTo(folder->file("copy.mdb"));
     addAddressee("라");
+    // A file that is no backup is refused before anything is asked.
+    answers->clear();
+    menu->restoreFrom(folder->file("out.csv"));
+    QCOMPARE(answers->messages.size(), 1);
+    QVERIFY(answers->lastText().contains("백업이 아닙니다"));
     menu->restoreFrom(folder->file("copy.mdb"));
+    QCOMPARE(answers->messages[1].title, QString("확인"));
+    QVERIFY(answers->messages[1].text.contains("바꾸시겠습니까?"));
     QCOMPARE(stored().size(), 3);
     QCOMPARE(w->grdDataList->model()->rowCount(), 3);
     QCOMPARE(w->txtCustomerName->text(), QString("가"));

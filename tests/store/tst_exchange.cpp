@@ -4,6 +4,7 @@
 #include "store/AppPaths.h"
 #include "store/BookBackup.h"
 #include "store/BookLock.h"
+#include "store/ColumnMapping.h"
 #include "store/StoreError.h"
 
 #include <QProcess>
@@ -74,6 +75,7 @@ class ExchangeTest : public QObject {
     void roundTripsKeepEveryField();
     void readsKoreanExcelCsv();
     void readsOldAndNewPhoneCards();
+    void readsCommonColumnNames();
     void failureHalfWayAddsNothing();
     void previewShowsLookAlikesAndCuts();
     void previewCountsCharactersAsTheBoxesDo();
@@ -118,7 +120,7 @@ void ExchangeTest::readsKoreanExcelCsv() {
     QVERIFY(!cp949.hasError());
     const auto book = AddressBook::openOrCreate();
     const Preview p = preview(bytes, *book);
-    QCOMPARE(p.format, QString("CSV (CP949)"));
+    QCOMPARE(p.format, QString("CSV, CP949"));
     QCOMPARE(p.ignored, QStringList{"비고"});
     QCOMPARE(p.rows.size(), 2);
     add(*book, p.rows, "0");
@@ -127,6 +129,54 @@ void ExchangeTest::readsKoreanExcelCsv() {
                                 "from customer"),
              (QList<QStringList>{{"1", "홍길동", "가나상사", "010", "두 줄\r\n메모", "2"},
                                  {"2", "똠방각하", "", "", "", "2"}}));
+}
+
+// Names Korean spreadsheets give the columns find their fields; a
+// look-alike is then found by its company and department too.
+void ExchangeTest::readsCommonColumnNames() {
+    using namespace AddresseeFields;
+    const QList<std::pair<QStringList, int>> names = {
+        {{"이름", "성명"}, Name},
+        {{"회사", "직장", "소속"}, Company},
+        {{"부서", "학과"}, Department},
+        {{"직위", "직급", "직책"}, DepartPosition},
+        {{"휴대폰", "핸드폰", "휴대전화"}, MobilePhone},
+        {{"집전화", "전화(집)"}, HomeTelephone},
+        {{"회사전화", "직장전화", "전화(회사)"}, CompanyTelephone},
+        {{"내선", "내선번호"}, ExtentionNumber},
+        {{"팩스"}, Facsimile},
+        {{"우편번호"}, Zipcode},
+        {{"주소"}, Address1},
+        {{"상세주소", "나머지주소", "나머지 주소"}, Address2},
+        {{"이메일", "전자우편", "E-mail", "e-mail"}, Email},
+        {{"메모", "비고"}, Remark}};
+    for (const auto& [synonyms, field] : names) {
+        for (const QString& name : synonyms)
+            QVERIFY2(ColumnMapping::fieldFor(name) == field, qPrintable(name));
+    }
+    // The caption wins over a synonym named before it.
+    QCOMPARE(ColumnMapping::guess({"비고", "나이", "메모"}),
+             (ColumnMapping::Mapping{ColumnMapping::Ignored, ColumnMapping::Ignored, Remark}));
+
+    TempProgramFolder folder;
+    TestSupport::addCustomer(
+        {{"seq", "1"}, {"name", "가"}, {"company", "회사"}, {"department", "부"}});
+    const auto book = AddressBook::open();
+    const Preview p = preview(QByteArray("성명,회사,부서,직위,회사전화,상세주소\n"
+                                         "가,회사,부,과장,02-1,5층\n"),
+                              *book);
+    QCOMPARE(p.ignored, QStringList());
+    QCOMPARE(p.lookAlikes, QList<int>{0});
+    QCOMPARE(p.rows[0][DepartPosition] + p.rows[0][CompanyTelephone] + p.rows[0][Address2],
+             QString("과장02-15층"));
+    // Whether the company is printed: exported as the window's box reads
+    // it, and taken in that form or as a code.
+    QVERIFY(exported(Format::Csv).contains(",미사용,회사,"));
+    const Preview flags =
+        preview(QByteArray("이름,출력시 사용\n가,사용\n나,1\n다,미사용\n"), *book);
+    QCOMPARE(flags.rows[0][PrintCondition] + flags.rows[1][PrintCondition] +
+                 flags.rows[2][PrintCondition],
+             QString("112"));
 }
 
 void ExchangeTest::readsOldAndNewPhoneCards() {
@@ -271,8 +321,14 @@ void ExchangeTest::commandLineTool() {
     QCOMPARE(stored(folder.path()).size(), 6);
     QCOMPARE(tool({"backup", folder.file("b.mdb")}), 0);
     QString said;
+    QFile csv(folder.file("c.csv"));
+    QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("성명,나이,키\n가,3,4\n") > 0);
+    csv.close();
+    QCOMPARE(tool({"import", csv.fileName()}, &said), 0);
+    QVERIFY2(said.contains("1명을 추가했습니다") && said.contains("\n가져오지 않은 열: 나이, 키"),
+             qPrintable(said));
     QCOMPARE(tool({"import", folder.file("b.mdb")}, &said), 1);
-    QVERIFY2(said.contains("vCard") && !said.trimmed().contains('\n'), qPrintable(said));
+    QVERIFY2(said.contains("vCard"), qPrintable(said));
     // Held open by the program: exports and backups go on, imports are refused.
     BookLock program(folder.file("orvaneit.mdb"));
     QCOMPARE(program.take(), BookLock::State::Taken);
@@ -281,10 +337,26 @@ void ExchangeTest::commandLineTool() {
     QVERIFY2(said.contains("프로그램을 닫은 뒤에"), qPrintable(said));
     QCOMPARE(tool({"backup", folder.file("b.mdb")}), 0);
     QCOMPARE(TestSupport::query(folder.file("b.mdb"), "select count(*) from customer"),
-             QList<QStringList>{{"6"}});
+             QList<QStringList>{{"7"}});
     QCOMPARE(tool({"export", "--pdf", "x"}, &said), 2);
-    QVERIFY2(said.startsWith("사용법"), qPrintable(said));
-    QCOMPARE(stored(folder.path()).size(), 6);
+    QVERIFY2(said.contains("\n사용법"), qPrintable(said));
+    QCOMPARE(tool({"exprot"}, &said), 2);
+    QVERIFY2(said.startsWith("알 수 없는 명령입니다: exprot\n"), qPrintable(said));
+    QCOMPARE(stored(folder.path()).size(), 7);
+    // The full usage goes to standard output.
+    QProcess help;
+    help.start(QDir(PROGRAM_DIR).filePath("orvaneit-data"), {"--help"});
+    QVERIFY(help.waitForFinished());
+    QCOMPARE(help.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(help.readAllStandardOutput()).contains("export --vcard 파일"));
+    // A mistyped book is refused, not created.
+    const QStringList mistyped{"--book", folder.file("orvaneit.mbd"), "import",
+                               folder.file("a.vcf")};
+    QProcess import;
+    import.start(QDir(PROGRAM_DIR).filePath("orvaneit-data"), mistyped);
+    QVERIFY(import.waitForFinished());
+    QCOMPARE(import.exitCode(), 1);
+    QVERIFY(!QFile::exists(folder.file("orvaneit.mbd")));
 }
 
 QTEST_GUILESS_MAIN(ExchangeTest)
