@@ -6,10 +6,14 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 constexpr int Zooms[] = {50, 75, 100, 150, 200};
@@ -27,9 +31,13 @@ QPushButton* button(const QString& caption, const char* name) {
 PreviewWindow::PreviewWindow(QWidget* parent, QList<Printer::Page> pages, const Sheet& sheet)
     : QDialog(parent), pages(std::move(pages)), sheet(sheet) {
     setObjectName(QStringLiteral("PreviewWindow"));
-    setWindowTitle(QStringLiteral("미리보기 - ") + sheet.printer);
+    setWindowTitle(sheet.printer.isEmpty() ? QStringLiteral("미리보기 - PDF 파일")
+                                           : QStringLiteral("미리보기 - ") + sheet.printer);
     setFont(Fonts::gulim());
     setAttribute(Qt::WA_DeleteOnClose);
+    // The print window waits while its pages are shown: nothing there can
+    // change beneath them, and there is one preview at a time.
+    setWindowModality(Qt::WindowModal);
     scrPage = new QScrollArea;
     scrPage->setObjectName(QStringLiteral("scrPage"));
     scrPage->setAlignment(Qt::AlignCenter);
@@ -37,16 +45,16 @@ PreviewWindow::PreviewWindow(QWidget* parent, QList<Printer::Page> pages, const 
     picPage = new QLabel;
     picPage->setObjectName(QStringLiteral("picPage"));
     scrPage->setWidget(picPage);
-    cmdPreviousPage = button(QStringLiteral("◀ 이전"), "cmdPreviousPage");
+    cmdPreviousPage = button(QStringLiteral("◀ 이전(&P)"), "cmdPreviousPage");
     lblPageNumber = new QLabel;
     lblPageNumber->setObjectName(QStringLiteral("lblPageNumber"));
-    cmdNextPage = button(QStringLiteral("다음 ▶"), "cmdNextPage");
-    cmdZoomOut = button(QStringLiteral("축소"), "cmdZoomOut");
+    cmdNextPage = button(QStringLiteral("다음(&N) ▶"), "cmdNextPage");
+    cmdZoomOut = button(QStringLiteral("축소(&O)"), "cmdZoomOut");
     lblZoom = new QLabel;
     lblZoom->setObjectName(QStringLiteral("lblZoom"));
-    cmdZoomIn = button(QStringLiteral("확대"), "cmdZoomIn");
-    cmdSavePdf = button(QStringLiteral("PDF로 저장"), "cmdSavePdf");
-    cmdPreviewClose = button(QStringLiteral("닫기"), "cmdPreviewClose");
+    cmdZoomIn = button(QStringLiteral("확대(&I)"), "cmdZoomIn");
+    cmdSavePdf = button(QStringLiteral("PDF로 저장(&S)"), "cmdSavePdf");
+    cmdPreviewClose = button(QStringLiteral("닫기(&C)"), "cmdPreviewClose");
 
     auto* bar = new QHBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{
@@ -66,6 +74,15 @@ PreviewWindow::PreviewWindow(QWidget* parent, QList<Printer::Page> pages, const 
     connect(cmdZoomIn, &QPushButton::clicked, this, &PreviewWindow::cmdZoomIn_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &PreviewWindow::cmdSavePdf_Click);
     connect(cmdPreviewClose, &QPushButton::clicked, this, &QDialog::close);
+    const std::pair<QKeySequence, void (PreviewWindow::*)()> keys[] = {
+        {QKeySequence(Qt::Key_PageUp), &PreviewWindow::cmdPreviousPage_Click},
+        {QKeySequence(Qt::Key_PageDown), &PreviewWindow::cmdNextPage_Click},
+        {QKeySequence(QKeySequence::ZoomIn), &PreviewWindow::cmdZoomIn_Click},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), &PreviewWindow::cmdZoomIn_Click},
+        {QKeySequence(QKeySequence::ZoomOut), &PreviewWindow::cmdZoomOut_Click}};
+    for (const auto& [key, slot] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, slot);
+    scrPage->viewport()->installEventFilter(this);
     showPage();
 }
 
@@ -96,14 +113,39 @@ void PreviewWindow::cmdNextPage_Click() {
 
 void PreviewWindow::cmdZoomOut_Click() {
     const auto* smaller = std::find(std::begin(Zooms), std::end(Zooms), zoom);
-    zoom = smaller == std::begin(Zooms) ? zoom : smaller[-1];
-    showPage();
+    zoomTo(smaller == std::begin(Zooms) ? zoom : smaller[-1]);
 }
 
 void PreviewWindow::cmdZoomIn_Click() {
     const auto* larger = std::find(std::begin(Zooms), std::end(Zooms), zoom) + 1;
-    zoom = larger == std::end(Zooms) ? zoom : *larger;
+    zoomTo(larger == std::end(Zooms) ? zoom : *larger);
+}
+
+void PreviewWindow::zoomTo(int percent) {
+    // The part of the page in the middle of the view stays there.
+    QScrollBar* bars[] = {scrPage->horizontalScrollBar(), scrPage->verticalScrollBar()};
+    double middle[2];
+    for (int i = 0; i < 2; ++i)
+        middle[i] = (bars[i]->value() + bars[i]->pageStep() / 2.0) /
+                    std::max(1, bars[i]->maximum() + bars[i]->pageStep());
+    zoom = percent;
     showPage();
+    for (int i = 0; i < 2; ++i)
+        bars[i]->setValue(int(middle[i] * (bars[i]->maximum() + bars[i]->pageStep()) -
+                              bars[i]->pageStep() / 2.0));
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel &&
+        static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier) {
+        const int turn = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (turn > 0)
+            cmdZoomIn_Click();
+        else if (turn < 0)
+            cmdZoomOut_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool PreviewWindow::savePdf(const QString& file) const {
@@ -113,7 +155,7 @@ bool PreviewWindow::savePdf(const QString& file) const {
     writer.setPageMargins(QMarginsF());
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("Orvane-It"));
-    writer.setTitle(windowTitle());
+    writer.setTitle(QFileInfo(file).completeBaseName());
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
@@ -133,7 +175,11 @@ void PreviewWindow::cmdSavePdf_Click() {
         return;
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         file += QStringLiteral(".pdf");
-    if (!savePdf(file))
+    if (savePdf(file))
+        MessageBox::done(this, QStringLiteral("%1쪽을 PDF 파일로 저장했습니다.\n%2")
+                                   .arg(pages.size())
+                                   .arg(QDir::toNativeSeparators(file)));
+    else
         MessageBox::show(this, QStringLiteral("PDF 파일을 저장하지 못했습니다.\n") + file,
                          MessageBox::Icon::Stop);
 }

@@ -11,7 +11,9 @@
 // Shows the pages a print would send now, drawn by the page renderer on the
 // sheet of the default printer with its printable area marked and the
 // print position adjustment applied. Pages can be turned, zoomed and saved
-// as a PDF file; nothing is printed.
+// as a PDF file; nothing is printed. PgUp and PgDn turn the pages, Ctrl++
+// and Ctrl+- (or Ctrl with the wheel) zoom. The window that opened it waits
+// until it is closed.
 class PreviewWindow : public QDialog {
     Q_OBJECT
   public:
@@ -42,8 +44,13 @@ class PreviewWindow : public QDialog {
     void cmdZoomIn_Click();
     void cmdSavePdf_Click();
 
+  protected:
+    // Ctrl with the mouse wheel zooms.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void showPage();
+    void zoomTo(int percent);
 
     QList<Printer::Page> pages;
     Sheet sheet;

@@ -10,6 +10,7 @@
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"
+#include "ui/MillimetreBox.h"
 #include "ui/Twips.h"
 
 #include <QElapsedTimer>
@@ -20,14 +21,28 @@ namespace {
 // tab strip included.
 constexpr int tabStrip = 340;
 
-QDoubleSpinBox* millimetres(QWidget* parent, const char* name, int left, int top) {
-    auto* box = new QDoubleSpinBox(parent);
+// A box of the print position adjustment; what it refuses, the user is
+// told.
+MillimetreBox* millimetres(PrintWindow* window, const char* name, int left, int top,
+                           const QString& direction) {
+    auto* box = new MillimetreBox(window, PrintAdjustment::Limit);
     box->setObjectName(QString::fromLatin1(name));
     box->setFont(Fonts::gulim());
-    box->setRange(-PrintAdjustment::Limit, PrintAdjustment::Limit);
-    box->setDecimals(1);
-    box->setSingleStep(0.1);
+    box->setToolTip(QStringLiteral("%1\n-%2에서 +%2 mm까지, 0.1 mm 단위 (1,5도 1.5로 받습니다)")
+                        .arg(direction)
+                        .arg(PrintAdjustment::Limit));
     Twips::place(box, left, top, 1095, 315);
+    QObject::connect(box, &QDoubleSpinBox::valueChanged, window,
+                     &PrintWindow::spnPrintPositionChanged);
+    QObject::connect(box, &MillimetreBox::refused, window, [window, box](const QString& typed) {
+        MessageBox::show(window,
+                         QStringLiteral("인쇄 위치는 -%1에서 +%1 mm 사이로, 소수 한 자리까지 "
+                                        "입력합니다.\n입력한 값(%2)은 받지 않고 원래 값 %3 mm를 "
+                                        "그대로 둡니다.")
+                             .arg(PrintAdjustment::Limit)
+                             .arg(typed, box->text()),
+                         MessageBox::Icon::Exclamation);
+    });
     return box;
 }
 
@@ -92,22 +107,28 @@ PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
     cboPrinterFont = new QComboBox(this);
     cboPrinterFont->setObjectName(QStringLiteral("cboPrinterFont"));
     cboPrinterFont->setFont(Fonts::gulim());
-    cboPrinterFont->setEditable(true);
-    cboPrinterFont->setInsertPolicy(QComboBox::NoInsert);
+    // A choice among the installed faces only: a typed name could not be
+    // printed. Typing a face's first letters still finds it.
+    cboPrinterFont->setEditable(false);
     Twips::place(cboPrinterFont, 5520, 1440, 2775, 315);
     cmdDataPrintExit =
         button(this, "cmdDataPrintExit", QStringLiteral("종료"), 9600, 1320, 1215, 490);
     lblPrinterName = label(this, "lblPrinterName", QString(), 4560, 180, 4800, 195);
-    lblPrintPosition = label(this, "lblPrintPosition", QStringLiteral("인쇄 위치 조정 (mm)"), 4560,
-                             540, 2400, 195);
+    lblPrintPosition = label(this, "lblPrintPosition",
+                             QStringLiteral("인쇄 위치 조정 (mm, ±%1 이내, + 오른쪽 / 아래로)")
+                                 .arg(PrintAdjustment::Limit),
+                             4560, 540, 4900, 195);
     lblPrintPositionX =
         label(this, "lblPrintPositionX", QStringLiteral("가로"), 4560, 960, 480, 195);
-    spnPrintPositionX = millimetres(this, "spnPrintPositionX", 5040, 900);
+    spnPrintPositionX = millimetres(this, "spnPrintPositionX", 5040, 900,
+                                    QStringLiteral("+ 오른쪽으로, - 왼쪽으로 옮겨 인쇄합니다."));
     lblPrintPositionY =
         label(this, "lblPrintPositionY", QStringLiteral("세로"), 6360, 960, 480, 195);
-    spnPrintPositionY = millimetres(this, "spnPrintPositionY", 6840, 900);
+    spnPrintPositionY = millimetres(this, "spnPrintPositionY", 6840, 900,
+                                    QStringLiteral("+ 아래로, - 위로 옮겨 인쇄합니다."));
     cmdPrintPreview =
         button(this, "cmdPrintPreview", QStringLiteral("미리보기"), 9600, 720, 1215, 490);
+    cmdPrintPreview->setAutoDefault(true); // Enter on it opens the preview
 
     tabPrintDataInfo = new QTabWidget(this);
     tabPrintDataInfo->setObjectName(QStringLiteral("tabPrintDataInfo"));
@@ -179,8 +200,6 @@ PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
             &PrintWindow::cmdSpecialFormPrintClick);
     connect(cmdDataPrintExit, &QPushButton::clicked, this, &PrintWindow::cmdDataPrintExitClick);
     connect(cmdPrintPreview, &QPushButton::clicked, this, &PrintWindow::cmdPrintPreviewClick);
-    for (QDoubleSpinBox* box : {spnPrintPositionX, spnPrintPositionY})
-        connect(box, &QDoubleSpinBox::valueChanged, this, &PrintWindow::spnPrintPositionChanged);
     nameAfter(lblPrinterFont, {cboPrinterFont});
     nameAfter(lblDataAllList, {lstDataAllList});
     nameAfter(lblPrintSelectData, {lstDataPrintList});
@@ -188,6 +207,11 @@ PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
     nameAfter(lblNumberOfCopies, {txtNumberOfCopies});
     nameAfter(lblPrintPositionX, {spnPrintPositionX});
     nameAfter(lblPrintPositionY, {spnPrintPositionY});
+    // As a reader goes: the forms, the row of the adjustment and the preview,
+    // the row of the face and "종료", then the tabs.
+    tabOrder({optLetterTypeQA3801, optLetterTypeQB3802, optLetterTypeQC3803, optLetterTypeQD3805,
+              spnPrintPositionX, spnPrintPositionY, cmdPrintPreview, cboPrinterFont,
+              cmdDataPrintExit, tabPrintDataInfo});
     centre(this);
 }
 
@@ -211,7 +235,11 @@ bool PrintWindow::load() {
                                         "기본프린터가 설정되어 있지 않습니다.\n"
                                         "프린터설정을 확인하시기 바랍니다."),
                          MessageBox::Icon::Stop);
-        return false;
+        if (!MessageBox::ask(this, QStringLiteral("인쇄는 할 수 없습니다.\n미리보기와 PDF "
+                                                  "저장만 하시겠습니까?")))
+            return false;
+        pdfOnly = true;
+        fonts = Faces::hangulFaces();
     }
     try {
         senderRow();
@@ -255,14 +283,23 @@ const Recordset* PrintWindow::senderRow() {
     return personalCursor->recordCount() > 0 ? personalCursor.get() : nullptr;
 }
 
+Sheet PrintWindow::previewSheet() {
+    if (pdfOnly) // the whole sheet, as a PDF file takes it
+        return Sheet{QString(), QRectF(0, 0, Sheet::Width, Sheet::Height), QPointF()};
+    return PrinterLayer::printer().sheet();
+}
+
 void PrintWindow::showPrintPosition() {
     QString printer;
     try {
-        printer = PrinterLayer::printer().sheet().printer;
+        printer = previewSheet().printer;
     } catch (const PrinterError&) {
     }
     const QPointF shift = PrintAdjustment::millimetres(printer);
-    lblPrinterName->setText(QStringLiteral("프린터: ") + printer);
+    lblPrinterName->setText(pdfOnly ? QStringLiteral("프린터 없음: 미리보기와 PDF 저장만 합니다")
+                                    : QStringLiteral("프린터: ") + printer);
+    for (QPushButton* print : {cmdDataPrint, cmdSpecialFormPrint})
+        print->setEnabled(!pdfOnly);
     lblPrinterName->setProperty("printer", printer);
     for (QWidget* control :
          std::initializer_list<QWidget*>{lblPrintPosition, lblPrintPositionX, spnPrintPositionX,
@@ -520,7 +557,7 @@ void PrintWindow::cmdPrintPreviewClick() {
     showPrintPosition();
     Sheet sheet;
     try {
-        sheet = PrinterLayer::printer().sheet();
+        sheet = previewSheet();
     } catch (const PrinterError& e) {
         MessageBox::show(this, QStringLiteral("미리 볼 수 없습니다.\n") + e.message(),
                          MessageBox::Icon::Stop);

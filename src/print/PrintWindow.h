@@ -3,11 +3,11 @@
 #include "pages/GreetingEnvelope.h"
 #include "pages/LetterForm.h"
 #include "store/Recordset.h"
+#include "ui/MillimetreBox.h"
 #include "ui/SingleWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +26,9 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
   public:
     explicit PrintWindow(QWidget* parent = nullptr);
 
-    // Lists the addressees and the printer's fonts. False when there is no
-    // printer or no default printer (the user has been told).
+    // Lists the addressees and the printer's fonts. Without a printer or a
+    // default printer the user is told, and may go on to preview and save
+    // PDF files only; false when they do not.
     bool load();
 
     void printLetterTypeA();
@@ -50,9 +51,9 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     QLabel* lblPrinterName;
     QLabel* lblPrintPosition;
     QLabel* lblPrintPositionX;
-    QDoubleSpinBox* spnPrintPositionX;
+    MillimetreBox* spnPrintPositionX;
     QLabel* lblPrintPositionY;
-    QDoubleSpinBox* spnPrintPositionY;
+    MillimetreBox* spnPrintPositionY;
     QPushButton* cmdPrintPreview;
     QTabWidget* tabPrintDataInfo;
     QGroupBox* fraPrintlist;
@@ -123,8 +124,12 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     // The sender row, read afresh; nullptr when there is none. A row that
     // cannot be read is a StoreError.
     const Recordset* senderRow();
-    // Shows the print position adjustment of the default printer.
+    // Shows the print position adjustment of the default printer, or that
+    // there is none to print to.
     void showPrintPosition();
+    // The sheet previews are drawn on: the default printer's, or without a
+    // printer the whole paper.
+    Sheet previewSheet();
     void reportFailure(const QString& detail);
     // The two lists and the four move buttons.
     void enableLists(bool enabled);
@@ -132,4 +137,7 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
 
     // The window's own access to the sender row.
     std::unique_ptr<Recordset> personalCursor;
+    // Opened without a printer: pages can be previewed and saved as PDF
+    // only.
+    bool pdfOnly = false;
 };

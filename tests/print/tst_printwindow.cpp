@@ -145,9 +145,11 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
         pickFont("굴림");
         QCOMPARE(w->horizontalFontName, QString("굴림"));
         QCOMPARE(w->verticalFontName, QString("@굴림"));
-        // Typing without picking changes neither name.
+        // Typing without picking changes neither name: the box takes no
+        // typed face at all.
         w->cboPrinterFont->setEditText("Other");
         QCOMPARE(w->horizontalFontName, QString("굴림"));
+        QVERIFY(!w->cboPrinterFont->isEditable());
     }
 
     // The preview draws, with the page renderer, the very pages "인쇄" then
@@ -163,14 +165,20 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
         select(w->lstDataAllList, {1, 2});
         click(w->cmdEachDataSelect);
         w->txtPostScript->setText("추신");
-        click(w->cmdPrintPreview);
+        // Enter on the focused button opens the preview; the print window
+        // waits until it is closed.
+        w->cmdPrintPreview->setFocus();
+        QTest::keyClick(w->cmdPrintPreview, Qt::Key_Return);
         auto* preview = w->findChild<PreviewWindow*>();
         QVERIFY(preview);
+        QCOMPARE(preview->windowModality(), Qt::WindowModal);
         QCOMPARE(preview->lblPageNumber->text(), QString("1 / 2 쪽"));
-        click(preview->cmdNextPage);
+        preview->windowHandle()->requestActivate();
+        QTRY_COMPARE(QApplication::activeWindow(), preview);
+        QTest::keyClick(preview, Qt::Key_PageDown);
         QCOMPARE(preview->lblPageNumber->text(), QString("2 / 2 쪽"));
         QVERIFY(!preview->cmdNextPage->isEnabled());
-        click(preview->cmdZoomIn);
+        QTest::keyClick(preview, Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(preview->zoomPercent(), 100);
         QCOMPARE(printer->jobs.size(), 0);
         QCOMPARE(w->lstDataPrintList->count(), 2);
@@ -194,6 +202,49 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
         const QString saved = QString::fromUtf8(text.readAllStandardOutput());
         QCOMPARE(saved.count("추신"), 2);
         QVERIFY2(saved.contains("나 님 귀하") && !saved.contains(QChar(1)), qPrintable(saved));
+        // Its title is the file's name.
+        text.start("pdfinfo", {dir.filePath("p.pdf")});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(text.readAllStandardOutput().contains("Title:           p\n"));
+    }
+
+    // "1,5" is one and a half millimetres; a value beyond the limit is
+    // refused whole, never cut to fit, and the earlier value stays.
+    void adjustmentTakesCommaAndRefusesOutOfRange() {
+        openWindow();
+        MillimetreBox* box = w->spnPrintPositionX;
+        const auto enter = [&](const char* text) {
+            box->selectAll();
+            QTest::keyClicks(box, text);
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+        enter("1,5");
+        QCOMPARE(box->value(), 1.5);
+        QCOMPARE(PrintAdjustment::millimetres("Recording").x(), 1.5);
+        QVERIFY(answers->messages.isEmpty());
+        for (const char* refused : {"25", "-25", "1,55"}) {
+            enter(refused);
+            QCOMPARE(box->value(), 1.5);
+            QVERIFY2(answers->lastText().contains(QString("(%1)").arg(refused)),
+                     qPrintable(answers->lastText()));
+        }
+        QCOMPARE(answers->messages.size(), 3);
+        QCOMPARE(PrintAdjustment::millimetres("Recording").x(), 1.5);
+        QVERIFY(w->lblPrintPosition->text().contains("+ 오른쪽 / 아래로"));
+        QVERIFY(!w->spnPrintPositionY->toolTip().isEmpty());
+    }
+
+    void tabGoesAsAReaderReads() {
+        openWindow();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->optLetterTypeQD3805->setFocus();
+        for (QWidget* next : std::initializer_list<QWidget*>{
+                 w->spnPrintPositionX, w->spnPrintPositionY, w->cmdPrintPreview, w->cboPrinterFont,
+                 w->cmdDataPrintExit}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
     }
 
     void damagedSettingsMeanNoAdjustment() {
@@ -213,12 +264,35 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
     void noPrinterClosesOnlyThisWindow() {
         printer->installedFonts.clear();
         AddressBook::startUp();
+        answers->answers << MessageBox::Answer::Ok << MessageBox::Answer::No;
         QVERIFY(!PrintWindow::open());
         QVERIFY(!PrintWindow::instance());
-        QCOMPARE(answers->lastText(),
+        QCOMPARE(answers->messages[0].text,
                  QString("프린터가 설치되어 있지 않거나,\n기본프린터가 설정되어 "
                          "있지 않습니다.\n프린터설정을 확인하시기 바랍니다."));
-        QCOMPARE(answers->messages.last().icon, MessageBox::Icon::Stop);
+        QCOMPARE(answers->messages[0].icon, MessageBox::Icon::Stop);
+    }
+
+    // Without a printer the window may still preview and save PDF files;
+    // printing stays refused.
+    void noPrinterStillPreviewsToPdf() {
+        printer->installedFonts.clear();
+        addFourAddressees();
+        AddressBook::startUp();
+        w = PrintWindow::open();
+        QVERIFY(w);
+        QCOMPARE(answers->messages[1].title, QString("확인"));
+        QVERIFY(w->lblPrinterName->text().contains("PDF"));
+        QVERIFY(!w->cmdDataPrint->isEnabled() && !w->cmdSpecialFormPrint->isEnabled());
+        QVERIFY(w->cboPrinterFont->count() > 0);
+        click(w->cmdAllDataSelect);
+        click(w->cmdPrintPreview);
+        auto* preview = w->findChild<PreviewWindow*>();
+        QVERIFY(preview);
+        QCOMPARE(preview->lblPageNumber->text(), QString("1 / 4 쪽"));
+        QTemporaryDir dir;
+        QVERIFY(preview->savePdf(dir.filePath("p.pdf")));
+        QCOMPARE(printer->jobs.size(), 0);
     }
 };
 
