@@ -11,6 +11,7 @@
 #include "ui/QtTranslation.h"
 
 #include <QFile>
+#include <QFileIconProvider>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -557,6 +558,8 @@ void AddresseeWindowTest::messageBoxesAnswerInKorean() {
         QCOMPARE(show(MessageBox::Buttons::OkCancel), QString("취소 확인 %1").arg(int(Answer::Ok)));
         QCOMPARE(show(MessageBox::Buttons::YesNo), QString("아니요 예 %1").arg(int(Answer::Yes)));
     }
+    // The file dialog's kind of entry too.
+    QCOMPARE(QFileIconProvider().type(QFileInfo(folder->path())), QString("폴더"));
     // The text boxes' own menu is Korean too.
     QLineEdit box;
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
