@@ -20,11 +20,15 @@ QComboBox* fieldChoice(int field) {
     return box;
 }
 
+// The column's first values that are not empty, one line.
 QString sampleValues(const QList<QStringList>& samples, qsizetype column) {
     QStringList values;
-    for (const QStringList& record : samples)
-        values << record.value(column).simplified();
-    return values.join(QStringLiteral(" / "));
+    for (const QStringList& record : samples) {
+        const QString value = record.value(column).simplified();
+        if (!value.isEmpty())
+            values << value;
+    }
+    return values.isEmpty() ? QStringLiteral("(빈 칸)") : values.join(QStringLiteral(" / "));
 }
 } // namespace
 
