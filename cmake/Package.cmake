@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # stand in for Gulim and Batang, and Qt's Korean translation. Printing needs a
 # CUPS server, local or on the network.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-nanum, fonts-unfonts-core, qt6-translations-l10n")
+# The label sheets offered for address labels come from glabels-data.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "libqt6sql6-sqlite, fonts-nanum, fonts-unfonts-core, qt6-translations-l10n, glabels-data")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS cups)
 include(CPack)

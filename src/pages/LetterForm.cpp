@@ -44,6 +44,25 @@ int LetterForms::numberAtStart(const QString& text) {
     return int(std::nearbyint(std::clamp(value, -32768.0, 32767.0)));
 }
 
+QString LetterForms::addresseeNameLine(const QString& name, const QString& position) {
+    const QString honorific = QStringLiteral("님 귀하");
+    if (!isBlank(name))
+        return trimmed(name) + QLatin1Char(' ') + trimmed(position) + honorific;
+    if (!isBlank(position))
+        return trimmed(position) + honorific;
+    return QStringLiteral("귀중");
+}
+
+QString LetterForms::senderNameLine(const QString& department, const QString& position,
+                                    const QString& name) {
+    const QChar blank = QLatin1Char(' ');
+    if (!isBlank(department))
+        return trimmed(department) + blank + trimmed(position) + blank + trimmed(name);
+    if (!isBlank(position))
+        return trimmed(position) + blank + trimmed(name);
+    return isBlank(name) ? QString() : name;
+}
+
 namespace {
 using namespace LetterForms;
 
@@ -69,15 +88,10 @@ void printSender(Printer& printer, const LetterForm& form, const Recordset* send
     line(field("address1"));
     line(field("address2"));
 
-    const QString department = field("department");
-    const QString position = field("departposition");
-    const QString name = field("name");
-    if (!isBlank(department))
-        line(trimmed(department) + blank + trimmed(position) + blank + trimmed(name));
-    else if (!isBlank(position))
-        line(trimmed(position) + blank + trimmed(name));
-    else if (!isBlank(name))
-        line(name);
+    const QString nameLine =
+        senderNameLine(field("department"), field("departposition"), field("name"));
+    if (!nameLine.isEmpty())
+        line(nameLine);
 
     const QString telephone = field("telephone");
     const QString facsimile = field("facsimile");
@@ -114,16 +128,8 @@ void printAddressee(Printer& printer, const LetterForm& form, const Recordset& a
         printer.setCurrentX(form.addresseeX);
         printer.print(trimmed(field("company")) + blank + trimmed(field("department")));
     }
-    const QString name = field("name");
-    const QString position = field("departposition");
-    const QString honorific = QStringLiteral("님 귀하");
     printer.setCurrentX(form.addresseeX);
-    if (!isBlank(name))
-        printer.print(trimmed(name) + blank + trimmed(position) + honorific);
-    else if (!isBlank(position))
-        printer.print(trimmed(position) + honorific);
-    else
-        printer.print(QStringLiteral("귀중"));
+    printer.print(addresseeNameLine(field("name"), field("departposition")));
     printer.printBlankLine();
     printer.setCurrentX(form.addresseeZipX);
     printer.print(zipLine(field("zipcode")));

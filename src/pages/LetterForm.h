@@ -35,6 +35,12 @@ extern const LetterForm QD3805;
 QString zipLine(const QString& zipcode);
 // The number at the start of a text, blanks ignored, rounded half to even.
 int numberAtStart(const QString& text);
+// The addressee's name line with its honorific: "홍길동 과장님 귀하", "과장님 귀하"
+// without a name, "귀중" without either.
+QString addresseeNameLine(const QString& name, const QString& position);
+// The sender's name line: department, position and name; empty when all
+// three are.
+QString senderNameLine(const QString& department, const QString& position, const QString& name);
 
 // One whole page, from the page start to the end of the document. Every
 // page sets the sizes of its form; without a sender row the sender lines

@@ -14,7 +14,7 @@ class PageCollector : public Printer {
     void followDefaultPrinter() override { page.clear(); }
     void setLandscape() override {}
     void endDoc() override { pages << std::exchange(page, {}); }
-    Sheet sheet() override { return where; }
+    Sheet sheetFor(const Paper&) override { return where; }
 
     QList<Page> pages;
 

@@ -135,6 +135,16 @@ int PageRenderer::lineHeight(const QString& face, double size) {
     return *found;
 }
 
+double PageRenderer::lineWidth(const QString& face, double size, const QString& text) {
+    // Labels measure many lines at a few sizes.
+    static QHash<QPair<QString, double>, QFontMetricsF> known;
+    const auto key = qMakePair(face, size);
+    auto found = known.constFind(key);
+    if (found == known.constEnd())
+        found = known.insert(key, QFontMetricsF(font(face, size), &measuringDevice()));
+    return found->horizontalAdvance(text) * twipsPerDot();
+}
+
 QList<PageRenderer::Cell> PageRenderer::verticalCells(const Printer::Line& line) {
     const QFontMetricsF metrics(font(line.face, line.size), &measuringDevice());
     const double em = line.size * 20;
@@ -203,8 +213,9 @@ void PageRenderer::draw(QPainter& painter, const Printer::Page& page, QPointF or
 }
 
 QImage PageRenderer::sheetImage(const Printer::Page& page, const Sheet& sheet, double dpi) {
-    QImage image(qRound(Sheet::Width / TwipsPerInch * dpi),
-                 qRound(Sheet::Height / TwipsPerInch * dpi), QImage::Format_RGB32);
+    const QSizeF paper = sheet.paper.twips();
+    QImage image(qRound(paper.width() / TwipsPerInch * dpi),
+                 qRound(paper.height() / TwipsPerInch * dpi), QImage::Format_RGB32);
     const int perMetre = qRound(dpi / 0.0254);
     image.setDotsPerMeterX(perMetre);
     image.setDotsPerMeterY(perMetre);
@@ -213,6 +224,9 @@ QImage PageRenderer::sheetImage(const Printer::Page& page, const Sheet& sheet, d
     const QRectF printable = sheet.printable;
     markEdge(image, QRectF(printable.topLeft() * dotsPerTwip, printable.size() * dotsPerTwip));
     QPainter painter(&image);
+    painter.setPen(QColor(255, 140, 0));
+    for (const QRectF& outline : sheet.outlines)
+        painter.drawRect(QRectF(outline.topLeft() * dotsPerTwip, outline.size() * dotsPerTwip));
     painter.setRenderHint(QPainter::Antialiasing);
     draw(painter, page, sheet.origin());
     return image;

@@ -17,6 +17,8 @@ QFont font(const QString& face, double size);
 // Height of one line in twips, from the face's metrics at printing
 // resolution.
 int lineHeight(const QString& face, double size);
+// Width of a line of text in twips, measured the same way.
+double lineWidth(const QString& face, double size, const QString& text);
 
 // One character of a vertical line: the cell it owns along the line and
 // the box its glyph takes inside it, in twips from the page origin.
@@ -36,7 +38,7 @@ QList<Cell> verticalCells(const Printer::Line& line);
 // sheet's corner).
 void draw(QPainter& painter, const Printer::Page& page, QPointF origin);
 // The sheet as a preview shows it, as an image at a resolution in dots per
-// inch: white paper, the printable area marked, the page drawn as it would
-// be printed.
+// inch: white paper, the printable area and the sheet's outlines marked,
+// the page drawn as it would be printed.
 QImage sheetImage(const Printer::Page& page, const Sheet& sheet, double dpi);
 } // namespace PageRenderer

@@ -4,9 +4,8 @@
 #include <QString>
 
 // The print position adjustment of each printer: millimetres to the right
-// and down, kept in the user's settings file under the printer's name. It
-// is the only setting the program keeps. A missing or damaged file means
-// no adjustment.
+// and down, kept in the user's settings file under the printer's name. A
+// missing or damaged file means no adjustment.
 namespace PrintAdjustment {
 constexpr double Limit = 20; // millimetres either way
 QPointF millimetres(const QString& printer);

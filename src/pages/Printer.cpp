@@ -13,10 +13,20 @@ void Printer::print(const QStringList& items) {
 }
 
 void Printer::startPage() {
-    followDefaultPrinter();
+    startPage(Paper());
     setLandscape();
+}
+
+void Printer::startPage(const Paper& paper) {
+    pagePaper = paper;
+    followDefaultPrinter();
     x = 0;
     y = 0;
+}
+
+QSizeF Paper::twips() const {
+    const QSizeF upright = QPageSize(size).size(QPageSize::Millimeter) * (1440 / 25.4);
+    return landscape ? upright.transposed() : upright;
 }
 
 void Printer::printBlankLine() {

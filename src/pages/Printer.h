@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPageSize>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -19,16 +20,33 @@ class PrinterError : public std::runtime_error {
     QString text;
 };
 
-// Where pages land on one printer, in twips on the landscape A4 sheet,
-// counted from the sheet's top-left corner.
+// The paper a page is printed on, as it lies: the forms on landscape A4,
+// label sheets upright on their own paper.
+struct Paper {
+    QPageSize::PageSizeId size = QPageSize::A4;
+    bool landscape = true;
+    // Positions count from the paper's corner, as a label sheet's maker
+    // measures it, not from the printable area as on the forms.
+    bool fromEdge = false;
+    // Width and height in twips.
+    QSizeF twips() const;
+    bool operator==(const Paper&) const = default;
+};
+
+// Where pages land on one printer, in twips on the sheet of paper, counted
+// from the sheet's top-left corner.
 struct Sheet {
     QString printer;
     // The area the printer's driver can print on.
     QRectF printable;
     // The user's print position adjustment for this printer.
     QPointF shift;
+    Paper paper;
+    // Drawn by the preview over the page, never printed: the labels of a
+    // label sheet.
+    QList<QRectF> outlines;
     // Where positions on a page count from.
-    QPointF origin() const { return printable.topLeft() + shift; }
+    QPointF origin() const { return (paper.fromEdge ? QPointF() : printable.topLeft()) + shift; }
     static constexpr double Width = 16838;  // 297 mm
     static constexpr double Height = 11906; // 210 mm
 };
@@ -53,15 +71,21 @@ class Printer {
     virtual void setLandscape() = 0;
     // Everything printed since the last end goes to the printer as one job.
     virtual void endDoc() = 0;
-    // Where pages land on the default printer; fails with PrinterError like
-    // fonts().
-    virtual Sheet sheet() = 0;
+    // Where pages on the paper land on the default printer; fails with
+    // PrinterError like fonts().
+    virtual Sheet sheetFor(const Paper& paper) = 0;
+    // The same for the forms' paper.
+    Sheet sheet() { return sheetFor(Paper()); }
     // Asked for after an end of document: each page is a job of its own, so
     // there is nothing to do and no empty sheet comes out.
     void newPage() {}
     // The start of every page: the default printer, landscape, position
     // (0, 0).
     void startPage();
+    // The start of a page on other paper than the forms'.
+    void startPage(const Paper& paper);
+    // The paper of the page being printed.
+    const Paper& paper() const { return pagePaper; }
 
     void setFontName(const QString& face) { fontName = face; }
     void setFontSize(double points) { fontSize = points; }
@@ -95,6 +119,7 @@ class Printer {
     virtual void draw(const Line& line) = 0;
 
   private:
+    Paper pagePaper;
     QString fontName;
     double fontSize = 12;
     int x = 0;

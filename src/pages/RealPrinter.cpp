@@ -11,13 +11,12 @@
 
 namespace {
 // The printer set up for one page; positions count from the sheet's corner.
-void setUp(QPrinter& device, const QString& name, bool a4, bool landscape) {
+void setUp(QPrinter& device, const QString& name, const Paper& paper) {
     device.setPrinterName(name);
     device.setFullPage(true);
     device.setDocName(QStringLiteral("Orvane-It"));
-    if (a4)
-        device.setPageSize(QPageSize(QPageSize::A4));
-    device.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    device.setPageSize(QPageSize(paper.size));
+    device.setPageOrientation(paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 // The area the printer's driver says it can print on, in twips from the
@@ -42,11 +41,11 @@ void RealPrinter::followDefaultPrinter() {
     CupsQueue::checkReady(printerName);
 }
 
-Sheet RealPrinter::sheet() {
+Sheet RealPrinter::sheetFor(const Paper& paper) {
     const QString name = CupsQueue::defaultPrinter();
     QPrinter device(QPrinter::HighResolution);
-    setUp(device, name, true, true);
-    return Sheet{name, printableArea(device), PrintAdjustment::twips(name)};
+    setUp(device, name, paper);
+    return Sheet{name, printableArea(device), PrintAdjustment::twips(name), paper, {}};
 }
 
 void RealPrinter::endDoc() {
@@ -60,9 +59,10 @@ void RealPrinter::endDoc() {
     if (!spool.isValid())
         throw PrinterError(QStringLiteral("인쇄할 페이지를 만들 임시 폴더가 없습니다."));
     QPrinter device(QPrinter::HighResolution);
-    setUp(device, printerName, a4, landscape);
+    setUp(device, printerName, paper());
     device.setOutputFileName(spool.filePath(QStringLiteral("page")));
-    const Sheet where{printerName, printableArea(device), PrintAdjustment::twips(printerName)};
+    const Sheet where{
+        printerName, printableArea(device), PrintAdjustment::twips(printerName), paper(), {}};
     QPainter painter;
     if (!painter.begin(&device))
         throw PrinterError(

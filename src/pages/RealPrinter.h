@@ -9,11 +9,12 @@
 class RealPrinter : public Printer {
   public:
     QStringList fonts() override;
-    void setPaperA4() override { a4 = true; }
+    // Every page is set up on the paper it was started on: A4 for the forms.
+    void setPaperA4() override {}
     void followDefaultPrinter() override;
-    void setLandscape() override { landscape = true; }
+    void setLandscape() override {}
     void endDoc() override;
-    Sheet sheet() override;
+    Sheet sheetFor(const Paper& paper) override;
 
   protected:
     void draw(const Line& line) override { page << line; }
@@ -21,6 +22,4 @@ class RealPrinter : public Printer {
   private:
     QString printerName;
     Page page;
-    bool a4 = false;
-    bool landscape = false;
 };

@@ -16,14 +16,18 @@ void RecordingPrinter::followDefaultPrinter() {
 void RecordingPrinter::endDoc() {
     Job done = page;
     done.a4 = paperA4;
+    done.paper = paper();
     page = Job();
     if (attempts++ == refuseJob)
         throw PrinterError(QStringLiteral("프린터가 인쇄 작업을 거부했습니다"));
     jobs << done;
 }
 
-Sheet RecordingPrinter::sheet() {
+Sheet RecordingPrinter::sheetFor(const Paper& paper) {
     fonts();
     const QString name = QStringLiteral("Recording");
-    return Sheet{name, printable, PrintAdjustment::twips(name)};
+    const QMarginsF margins(printable.left(), printable.top(), Sheet::Width - printable.right(),
+                            Sheet::Height - printable.bottom());
+    const QRectF area = QRectF(QPointF(), paper.twips()).marginsRemoved(margins);
+    return Sheet{name, area, PrintAdjustment::twips(name), paper, {}};
 }

@@ -10,6 +10,7 @@ class RecordingPrinter : public Printer {
   public:
     struct Job {
         QList<Line> lines;
+        Paper paper;
         bool a4 = false;
         bool landscape = false;
         bool followedDefault = false;
@@ -20,7 +21,7 @@ class RecordingPrinter : public Printer {
     void followDefaultPrinter() override;
     void setLandscape() override { page.landscape = true; }
     void endDoc() override;
-    Sheet sheet() override;
+    Sheet sheetFor(const Paper& paper) override;
 
     QList<Job> jobs;
     // What fonts() reports; empty means there is no printer.
@@ -29,8 +30,8 @@ class RecordingPrinter : public Printer {
     // The job with this number (0-based) is refused, as by a stopped queue.
     int refuseJob = -1;
 
-    // The printable area sheet() reports, in twips; the whole sheet unless
-    // set.
+    // The printable area sheet() reports for the forms, in twips; the whole
+    // sheet unless set. Other paper keeps the same margins.
     QRectF printable{0, 0, Sheet::Width, Sheet::Height};
     // Line height used here: 1.2 times the size, in twips, unless the
     // faces' own heights are asked for.

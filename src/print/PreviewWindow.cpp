@@ -150,8 +150,9 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool PreviewWindow::savePdf(const QString& file) const {
     QPdfWriter writer(file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setPageSize(QPageSize(sheet.paper.size));
+    writer.setPageOrientation(sheet.paper.landscape ? QPageLayout::Landscape
+                                                    : QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF());
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("Orvane-It"));

@@ -1,6 +1,8 @@
 #include "PrintWindow.h"
 
+#include "LabelTab.h"
 #include "PreviewWindow.h"
+#include "RunProgress.h"
 #include "pages/Faces.h"
 #include "pages/PageCollector.h"
 #include "pages/PrintAdjustment.h"
@@ -12,9 +14,6 @@
 #include "ui/MessageBox.h"
 #include "ui/MillimetreBox.h"
 #include "ui/Twips.h"
-
-#include <QElapsedTimer>
-#include <QProgressDialog>
 
 namespace {
 // Controls on a tab page are placed from the top of the tab control, the
@@ -46,42 +45,6 @@ MillimetreBox* millimetres(PrintWindow* window, const char* name, int left, int 
     return box;
 }
 
-// The progress of a run of more than a few pages, with a button that stops
-// it between two pages.
-class RunProgress {
-  public:
-    RunProgress(QWidget* window, int pages) {
-        if (pages <= 3)
-            return;
-        dialog =
-            std::make_unique<QProgressDialog>(QString(), QStringLiteral("중지"), 0, pages, window);
-        dialog->setObjectName(QStringLiteral("dlgPrintProgress"));
-        dialog->setWindowTitle(QStringLiteral("인쇄"));
-        dialog->setWindowModality(Qt::WindowModal);
-        dialog->setMinimumDuration(0);
-        dialog->show();
-        next(0);
-    }
-    // Shows that `printed` pages are done; false when the user stopped. The
-    // dialog is brought up to date at most ten times a second.
-    bool next(int printed) {
-        if (!dialog)
-            return true;
-        if (shown.isValid() && shown.elapsed() < 100)
-            return !dialog->wasCanceled();
-        shown.start();
-        dialog->setLabelText(
-            QStringLiteral("%1 / %2 쪽 인쇄 중...").arg(printed + 1).arg(dialog->maximum()));
-        dialog->setValue(printed);
-        // The stop button is heard between two pages.
-        QCoreApplication::processEvents();
-        return !dialog->wasCanceled();
-    }
-
-  private:
-    std::unique_ptr<QProgressDialog> dialog;
-    QElapsedTimer shown;
-};
 } // namespace
 
 PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
@@ -138,6 +101,8 @@ PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
     auto* specialTab = new QWidget;
     tabPrintDataInfo->addTab(letterTab, QStringLiteral("입력 Data 출력"));
     tabPrintDataInfo->addTab(specialTab, QStringLiteral("Special Form 출력"));
+    labelTab = new LabelTab;
+    tabPrintDataInfo->addTab(labelTab, QStringLiteral("라벨 출력"));
 
     fraPrintlist = frame(letterTab, "fraPrintlist", QStringLiteral("Print Data"), 240,
                          340 - tabStrip, 9855, 5655);
@@ -200,6 +165,10 @@ PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
             &PrintWindow::cmdSpecialFormPrintClick);
     connect(cmdDataPrintExit, &QPushButton::clicked, this, &PrintWindow::cmdDataPrintExitClick);
     connect(cmdPrintPreview, &QPushButton::clicked, this, &PrintWindow::cmdPrintPreviewClick);
+    connect(labelTab->cmdLabelPrint, &QPushButton::clicked, this, &PrintWindow::cmdLabelPrintClick);
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(lstDataPrintList->model(), changed, this,
+                [this] { labelTab->showAddresseeCount(lstDataPrintList->count()); });
     nameAfter(lblPrinterFont, {cboPrinterFont});
     nameAfter(lblDataAllList, {lstDataAllList});
     nameAfter(lblPrintSelectData, {lstDataPrintList});
@@ -283,10 +252,10 @@ const Recordset* PrintWindow::senderRow() {
     return personalCursor->recordCount() > 0 ? personalCursor.get() : nullptr;
 }
 
-Sheet PrintWindow::previewSheet() {
+Sheet PrintWindow::previewSheet(const Paper& paper) {
     if (pdfOnly) // the whole sheet, as a PDF file takes it
-        return Sheet{QString(), QRectF(0, 0, Sheet::Width, Sheet::Height), QPointF()};
-    return PrinterLayer::printer().sheet();
+        return Sheet{QString(), QRectF(QPointF(), paper.twips()), QPointF(), paper, {}};
+    return PrinterLayer::printer().sheetFor(paper);
 }
 
 void PrintWindow::showPrintPosition() {
@@ -298,7 +267,7 @@ void PrintWindow::showPrintPosition() {
     const QPointF shift = PrintAdjustment::millimetres(printer);
     lblPrinterName->setText(pdfOnly ? QStringLiteral("프린터 없음: 미리보기와 PDF 저장만 합니다")
                                     : QStringLiteral("프린터: ") + printer);
-    for (QPushButton* print : {cmdDataPrint, cmdSpecialFormPrint})
+    for (QPushButton* print : {cmdDataPrint, cmdSpecialFormPrint, labelTab->cmdLabelPrint})
         print->setEnabled(!pdfOnly);
     lblPrinterName->setProperty("printer", printer);
     for (QWidget* control :
@@ -555,6 +524,10 @@ void PrintWindow::cmdSpecialFormPrintClick() {
 
 void PrintWindow::cmdPrintPreviewClick() {
     showPrintPosition();
+    if (tabPrintDataInfo->currentWidget() == labelTab) {
+        previewLabels();
+        return;
+    }
     Sheet sheet;
     try {
         sheet = previewSheet();
@@ -580,12 +553,16 @@ void PrintWindow::cmdPrintPreviewClick() {
                })) {
         return;
     }
-    if (pages.pages.isEmpty()) {
+    showPreview(pages.pages, sheet);
+}
+
+void PrintWindow::showPreview(const QList<Printer::Page>& pages, const Sheet& sheet) {
+    if (pages.isEmpty()) {
         MessageBox::show(this, QStringLiteral("미리 볼 페이지가 없습니다."),
                          MessageBox::Icon::Information);
         return;
     }
-    auto* preview = new PreviewWindow(this, pages.pages, sheet);
+    auto* preview = new PreviewWindow(this, pages, sheet);
     preview->show();
 }
 

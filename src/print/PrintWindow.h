@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/GreetingEnvelope.h"
+#include "pages/LabelRun.h"
 #include "pages/LetterForm.h"
 #include "store/Recordset.h"
 #include "ui/MillimetreBox.h"
@@ -18,6 +19,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
+
+class LabelTab;
 
 // The print window: the addressees to print, the letter form, the font, the
 // copies and postscript of letter pages, and the greeting envelopes.
@@ -85,6 +89,7 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     QRadioButton* optTreatment;
     QRadioButton* optCondolence;
     QPushButton* cmdSpecialFormPrint;
+    LabelTab* labelTab;
 
     // The list line of the cursor's current addressee, its key at the end.
     static QString listLine(const Recordset& customer);
@@ -98,6 +103,8 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     void cmdAllDataRemoveClick();
     void cmdDataPrintClick();
     void cmdSpecialFormPrintClick();
+    // Prints the labels of the label tab, sheet by sheet.
+    void cmdLabelPrintClick();
     void cmdDataPrintExitClick();
     // Shows the pages the shown tab's "인쇄" would print now.
     void cmdPrintPreviewClick();
@@ -121,15 +128,31 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     bool layOutGreeting(Printer& printer, const std::function<void(const QString&)>& fail);
     // False, and the user told, when an addressee run has nothing to print.
     bool lettersChosen();
+    // The labels the label tab's "인쇄" prints now, or none when the user
+    // was told why not. `linesThrough` tells, for each label, how many
+    // lines of the print list it and the labels before it account for
+    // (addressees deleted meanwhile included). A row that cannot be read is
+    // a StoreError.
+    std::optional<LabelRun> layOutLabels(QList<int>& linesThrough);
+    // The same, and where its sheets land on the default printer; a
+    // failure of the printer or of the address book goes to `fail`.
+    std::optional<LabelRun> labelsAndSheet(QList<int>& linesThrough, Sheet& where,
+                                           const std::function<void(const QString&)>& fail);
+    // Lists the labels that overflow or reach where the printer cannot
+    // print, and asks whether to print all the same; true when there are
+    // none or the user says yes.
+    bool labelsApproved(const LabelRun& run, const Sheet& where);
+    void previewLabels();
+    void showPreview(const QList<Printer::Page>& pages, const Sheet& sheet);
     // The sender row, read afresh; nullptr when there is none. A row that
     // cannot be read is a StoreError.
     const Recordset* senderRow();
     // Shows the print position adjustment of the default printer, or that
     // there is none to print to.
     void showPrintPosition();
-    // The sheet previews are drawn on: the default printer's, or without a
-    // printer the whole paper.
-    Sheet previewSheet();
+    // The sheet previews of pages on the paper are drawn on: the default
+    // printer's, or without a printer the whole paper.
+    Sheet previewSheet(const Paper& paper = Paper());
     void reportFailure(const QString& detail);
     // The two lists and the four move buttons.
     void enableLists(bool enabled);

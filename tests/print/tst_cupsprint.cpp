@@ -2,6 +2,7 @@
 // (set up by scripts/cups-pdf-printer.sh), so every page becomes a PDF file.
 #include "TestSupport.h"
 #include "pages/PageRenderer.h"
+#include "print/LabelTab.h"
 #include "print/PrintWindow.h"
 #include "store/AddressBook.h"
 #include "ui/Fonts.h"
@@ -359,6 +360,67 @@ class CupsPrintTest : public QObject {
             QVERIFY2(qAbs(at.x() - expected.x()) < tolerance, qPrintable(b.word));
             QVERIFY2(qAbs(at.y() - expected.y()) < tolerance, qPrintable(b.word));
         }
+    }
+
+    // Every label's first line starts at the label's left edge plus its
+    // markup margin, counted from the paper's corner, on a queue with 12
+    // points of unprinted margin as on one without; labels fill from the
+    // first one on.
+    void labelsLandOnTheirLabels_data() {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<int>("labels");
+        QTest::newRow("full sheet") << "PDF"
+                                    << "Avery L7163" << 14;
+        QTest::newRow("half sheet") << "PDF"
+                                    << "Avery L7163" << 7;
+        QTest::newRow("12 pt margins") << "Margins12"
+                                       << "Avery L7163" << 14;
+        QTest::newRow("user 3x8") << "PDF"
+                                  << "우리 3×8" << 24;
+    }
+    void labelsLandOnTheirLabels() {
+        QFETCH(QString, queue);
+        QFETCH(QString, sheet);
+        QFETCH(int, labels);
+        ScriptedAnswerer answers;
+        TempProgramFolder folder;
+        LabelSheets::setUserSheets({LabelSheets::userSheet("우리 3×8", QPageSize::A4, 3, 8,
+                                                           {64, 34}, {7.5, 12.5}, {66, 34}, 2)});
+        const QString mark = QString("LB%1").arg(QCoreApplication::applicationPid());
+        for (int i = 0; i < labels; ++i)
+            TestSupport::addCustomer({{"seq", QString::number(i + 1)},
+                                      {"name", QString("N%1").arg(i, 2, 10, QChar('0'))},
+                                      {"address1", QString("A%1").arg(i, 2, 10, QChar('0'))},
+                                      {"address2", mark}});
+        AddressBook::startUp();
+        qputenv("LPDEST", queue.toUtf8());
+        std::unique_ptr<PrintWindow> w(PrintWindow::open());
+        w->tabPrintDataInfo->setCurrentWidget(w->labelTab);
+        w->labelTab->txtLabelFind->setText(sheet);
+        QVERIFY(w->labelTab->chosenSheet());
+        const LabelSheet chosen = *w->labelTab->chosenSheet();
+        QCOMPARE(chosen.name(), sheet);
+        const QStringList before = pdfs();
+        QTest::mouseClick(w->cmdAllDataSelect, Qt::LeftButton);
+        QTest::mouseClick(w->labelTab->cmdLabelPrint, Qt::LeftButton);
+        qunsetenv("LPDEST");
+        QCOMPARE(answers.messages.size(), 0);
+        const QStringList printed = awaitMarked(before, mark, 1);
+        QCOMPARE(printed.size(), 1);
+        QCOMPARE(pageCount(printed[0]), 1);
+        int found = 0;
+        for (const Word& word : words(printed[0])) {
+            const int i = word.text.mid(1).toInt();
+            if (!word.text.startsWith('A') || i >= labels)
+                continue;
+            ++found;
+            const QRectF label = chosen.labels()[i];
+            const QRectF box(word.box.topLeft() * 20, word.box.bottomRight() * 20); // twips
+            QVERIFY2(qAbs(box.left() - (label.left() + chosen.margin)) <= 3, qPrintable(word.text));
+            QVERIFY2(label.contains(box), qPrintable(word.text));
+        }
+        QCOMPARE(found, labels);
     }
 
     void oneGreetingEnvelopeOnePage() {

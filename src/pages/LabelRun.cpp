@@ -1,0 +1,159 @@
+#include "LabelRun.h"
+
+#include "LetterForm.h"
+#include "PageRenderer.h"
+#include "store/Recordset.h"
+#include "store/TextRules.h"
+
+#include <QRegularExpression>
+
+namespace {
+using TextRules::isBlank;
+constexpr auto trimmed = &TextRules::withoutTrailingBlanks;
+
+// The lines a label prints, empty ones left out.
+QStringList filled(std::initializer_list<QString> lines) {
+    QStringList kept;
+    for (const QString& line : lines) {
+        if (!isBlank(line) && !trimmed(line).isEmpty())
+            kept << trimmed(line);
+    }
+    return kept;
+}
+
+double widest(const QStringList& lines, const QString& face, double size) {
+    double widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, PageRenderer::lineWidth(face, size, line));
+    return widest;
+}
+
+// A line broken at blanks into lines no wider than `width`; a word wider
+// than that stands on a line of its own.
+QStringList wrapped(const QString& line, const QString& face, double size, double width) {
+    static const QRegularExpression blanks(QStringLiteral(" +"));
+    QStringList lines;
+    QString current;
+    for (const QString& word : line.split(blanks, Qt::SkipEmptyParts)) {
+        const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (!current.isEmpty() && PageRenderer::lineWidth(face, size, longer) > width) {
+            lines << current;
+            current = word;
+        } else {
+            current = longer;
+        }
+    }
+    if (!current.isEmpty())
+        lines << current;
+    return lines;
+}
+} // namespace
+
+LabelText LabelTexts::addressee(const Recordset& customer) {
+    const auto field = [&customer](const char* column) {
+        return customer.field(QString::fromLatin1(column));
+    };
+    const bool withCompany = LetterForms::numberAtStart(field("printcondition")) == 1;
+    const QString affiliation =
+        withCompany ? trimmed(field("company")) + QLatin1Char(' ') + trimmed(field("department"))
+                    : QString();
+    const QString name = LetterForms::addresseeNameLine(field("name"), field("departposition"));
+    return LabelText{trimmed(field("name")).isEmpty() ? trimmed(affiliation)
+                                                      : trimmed(field("name")),
+                     filled({field("zipcode"), field("address1"), field("address2"),
+                             affiliation.trimmed(), name})};
+}
+
+LabelText LabelTexts::sender(const Recordset& personal) {
+    const auto field = [&personal](const char* column) {
+        return personal.field(QString::fromLatin1(column));
+    };
+    return LabelText{
+        trimmed(field("name")),
+        filled({field("zipcode"), field("address1"), field("address2"), field("company"),
+                LetterForms::senderNameLine(field("department"), field("departposition"),
+                                            field("name"))})};
+}
+
+FittedText LabelRun::fit(const QStringList& lines, const QString& face, QSizeF room) {
+    const auto fits = [&](const QStringList& set, double size) {
+        return set.size() * PageRenderer::lineHeight(face, size) <= room.height() &&
+               widest(set, face, size) <= room.width();
+    };
+    for (double size = LargestSize; size >= SmallestSize; size -= 0.5) {
+        if (fits(lines, size))
+            return FittedText{size, lines, false};
+    }
+    QStringList set;
+    for (const QString& line : lines)
+        set << wrapped(line, face, SmallestSize, room.width());
+    return FittedText{SmallestSize, set, !fits(set, SmallestSize)};
+}
+
+LabelRun::LabelRun(LabelSheet sheet, QString face, int start)
+    : sheet(std::move(sheet)), places(this->sheet.labels()), face(std::move(face)),
+      start(std::clamp(start, 0, int(places.size()) - 1)) {}
+
+void LabelRun::add(const LabelText& text) {
+    const double margin = sheet.margin;
+    const QRectF slot = places[(start + labels.size()) % places.size()];
+    const QSizeF room(slot.width() - 2 * margin, slot.height() - 2 * margin);
+    labels << Placed{text.who, fit(text.lines, face, room),
+                     slot.topLeft() + QPointF(margin, margin)};
+}
+
+int LabelRun::sheetCount() const {
+    return labels.isEmpty() ? 0 : int((start + labels.size() - 1) / places.size()) + 1;
+}
+
+QStringList LabelRun::overflowing() const {
+    QStringList who;
+    for (const Placed& label : labels) {
+        if (label.text.overflows)
+            who << label.who;
+    }
+    return who;
+}
+
+QStringList LabelRun::outsidePrintable(const Sheet& where) const {
+    QStringList who;
+    for (const Placed& label : labels) {
+        const double height = PageRenderer::lineHeight(face, label.text.size);
+        const QSizeF text(widest(label.text.lines, face, label.text.size),
+                          height * label.text.lines.size());
+        const QRectF ink(where.origin() + label.at, text);
+        if (!where.printable.contains(ink))
+            who << label.who;
+    }
+    return who;
+}
+
+Sheet LabelRun::withOutlines(Sheet where) const {
+    where.outlines = places;
+    return where;
+}
+
+void LabelRun::print(Printer& printer, const std::function<bool(int labels)>& done) const {
+    const int perSheet = int(places.size());
+    int next = 0;
+    while (next < labels.size()) {
+        const int onThisSheet =
+            std::min(int(labels.size()) - next, perSheet - (next == 0 ? start : 0));
+        printer.startPage(sheet.sheetPaper());
+        printer.setFontName(face);
+        for (int i = next; i < next + onThisSheet; ++i) {
+            const Placed& label = labels[i];
+            printer.setFontSize(label.text.size);
+            const int height = PageRenderer::lineHeight(face, label.text.size);
+            for (int line = 0; line < label.text.lines.size(); ++line) {
+                printer.setCurrentX(qRound(label.at.x()));
+                printer.setCurrentY(qRound(label.at.y() + line * height));
+                printer.print(label.text.lines[line]);
+            }
+        }
+        printer.endDoc();
+        next += onThisSheet;
+        if (!done(next))
+            return;
+    }
+}
