@@ -2,6 +2,7 @@
 // (set up by scripts/cups-pdf-printer.sh), so every page becomes a PDF file.
 #include "TestSupport.h"
 #include "pages/PageRenderer.h"
+#include "pages/PrintAdjustment.h"
 #include "print/LabelTab.h"
 #include "print/PrintWindow.h"
 #include "store/AddressBook.h"
@@ -395,6 +396,7 @@ class CupsPrintTest : public QObject {
                                       {"address2", mark}});
         AddressBook::startUp();
         qputenv("LPDEST", queue.toUtf8());
+        PrintAdjustment::setMillimetres(queue, QPointF()); // as an earlier case may have left it
         std::unique_ptr<PrintWindow> w(PrintWindow::open());
         w->tabPrintDataInfo->setCurrentWidget(w->labelTab);
         w->labelTab->txtLabelFind->setText(sheet);
