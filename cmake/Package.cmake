@@ -19,10 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the program links come from the binary itself. What Qt loads
 # at run time does not show there: the SQLite driver, the Korean faces that
 # stand in for Gulim and Batang, and Qt's Korean translation. Printing needs a
-# CUPS server, local or on the network.
+# CUPS server, local or on the network. Access files are read with libmdb.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The label sheets offered for address labels come from glabels-data.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6sql6-sqlite, fonts-nanum, fonts-unfonts-core, qt6-translations-l10n, glabels-data")
+  "libqt6sql6-sqlite, fonts-nanum, fonts-unfonts-core, qt6-translations-l10n, glabels-data, libmdb3")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS cups)
 include(CPack)

@@ -235,7 +235,7 @@ void ExchangeMenu::addRows(const QList<QStringList>& rows) {
     progress.setWindowTitle(QStringLiteral("가져오기"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
-    std::optional<QString> last;
+    std::optional<Added> last;
     try {
         last = add(book(), rows, AppState::LastSeq, [&](qsizetype done, qsizetype) {
             progress.setValue(int(done));
@@ -250,7 +250,7 @@ void ExchangeMenu::addRows(const QList<QStringList>& rows) {
                          QStringLiteral("가져오기를 취소했습니다. 아무것도 추가하지 않았습니다"));
         return;
     }
-    AppState::LastSeq = *last;
+    AppState::LastSeq = last->lastSeq;
     showBookAgain();
     MessageBox::done(window, QStringLiteral("%1명을 추가했습니다").arg(rows.size()));
 }

@@ -2,6 +2,8 @@
 // line, for scripts and scheduled backups. It works on the book the program
 // itself opens, or on the file --book names.
 
+#include "store/AccessBook.h"
+#include "store/AccessFile.h"
 #include "store/AddressBook.h"
 #include "store/AddresseeExchange.h"
 #include "store/AppPaths.h"
@@ -14,14 +16,17 @@
 #include <cstdio>
 
 namespace {
-const char* const usage =
-    "사용법: orvaneit-data [--book 파일] export --csv|--vcard 파일 | import 파일 | backup 파일";
+const char* const usage = "사용법: orvaneit-data [--book 파일] export --csv|--vcard 파일 | "
+                          "import 파일 [--table 표] | backup 파일";
 
 const char* const help = "\n"
                          "  export --csv 파일     주소록을 CSV 파일로 내보냅니다\n"
                          "  export --vcard 파일   주소록을 vCard 파일로 내보냅니다\n"
                          "  import 파일           CSV나 vCard 파일의 주소를 주소록에 추가합니다\n"
                          "                        (프로그램이 주소록을 열고 있지 않을 때만)\n"
+                         "  import 파일.mdb|.accdb [--table 표]\n"
+                         "                        Access 파일의 표에서 주소를 추가합니다. 이\n"
+                         "                        프로그램의 Access 주소록은 표 없이 통째로\n"
                          "  backup 파일           주소록을 파일로 백업합니다\n"
                          "  --book 파일           프로그램의 주소록 대신 이 주소록 파일을 씁니다\n"
                          "  --help                이 안내를 보여 줍니다";
@@ -35,19 +40,102 @@ void say(FILE* stream, const QString& text) {
     std::fprintf(stream, "%s\n", text.toUtf8().constData());
 }
 
+// Takes "--name value" out of the arguments; the value, or nothing.
+QString takeOption(QStringList& args, const QString& name) {
+    const qsizetype at = args.indexOf(name);
+    if (at < 0)
+        return {};
+    if (at + 1 >= args.size())
+        throw UsageError{QStringLiteral("%1 뒤에 적을 것이 없습니다.").arg(name)};
+    const QString value = args.takeAt(at + 1);
+    args.removeAt(at);
+    return value;
+}
+
+// The rows and sender an Access file brings: a book of this program whole,
+// any other table by its columns' names.
+struct FromAccess {
+    AddresseeExchange::Preview preview;
+    QStringList sender;
+    QString note;
+};
+
+FromAccess readAccess(const Connection& book, const QString& path, const QString& tableName) {
+    using namespace AddresseeExchange;
+    const AccessFile::Contents contents = AccessFile::read(path);
+    FromAccess found;
+    if (tableName.isEmpty() && AccessBook::isOwnBook(contents)) {
+        const AccessBook::OwnBook own = AccessBook::ownBook(contents);
+        found.preview = preview(own.addressees, book, Origin::OwnBook);
+        // Asked nothing, the tool never replaces a sender the book keeps.
+        if (!own.sender.isEmpty() && AccessBook::hasSender(book))
+            found.note = QStringLiteral("보내는 사람 정보는 바꾸지 않았습니다 (주소록에 이미 "
+                                        "있습니다)");
+        else
+            found.sender = own.sender;
+        return found;
+    }
+    if (tableName.isEmpty())
+        throw StoreError(QStringLiteral("가져올 표를 --table 로 고르십시오. %1 파일의 표: %2")
+                             .arg(path, contents.tableNames().join(QStringLiteral(", "))));
+    const AccessFile::Table* table = contents.table(tableName);
+    if (!table)
+        throw StoreError(QStringLiteral("%1 표가 없습니다. 있는 표: %2")
+                             .arg(tableName, contents.tableNames().join(QStringLiteral(", "))));
+    found.preview = preview(AccessBook::byColumnNames(*table, contents.generation), book);
+    return found;
+}
+
+void import(const QString& bookPath, const QString& path, const QString& tableName) {
+    using namespace AddresseeExchange;
+    // The program keeps its own count of numbers handed out: never add
+    // behind its back.
+    BookLock lock(bookPath);
+    const BookLock::State state = lock.take();
+    if (state == BookLock::State::HeldElsewhere)
+        throw StoreError(QStringLiteral("주소록이 프로그램에 열려 있어 가져올 수 없습니다. "
+                                        "프로그램을 닫은 뒤에 다시 하십시오"));
+    if (state == BookLock::State::Failed)
+        throw StoreError(QStringLiteral("주소록을 잠그지 못했습니다: ") + lock.errorText());
+    const auto connection = AddressBook::openOrCreate(bookPath);
+    FromAccess found;
+    if (AccessFile::isAccessFile(path) || !tableName.isEmpty())
+        found = readAccess(*connection, path, tableName);
+    else
+        found.preview = preview(readFile(path), *connection);
+    const Preview& p = found.preview;
+    const Added added =
+        *add(*connection, p.rows, AddressBook::lastSeqOf(*connection), {}, found.sender);
+    say(stdout, QStringLiteral("%1명을 추가했습니다 (%2, 이미 있는 사람과 같은 "
+                               "이름·직장·부서 %3명, 잘린 항목 %4개)")
+                    .arg(p.rows.size())
+                    .arg(p.format)
+                    .arg(p.lookAlikes.size())
+                    .arg(p.cuts.size()));
+    if (!p.ignored.isEmpty())
+        say(stdout, QStringLiteral("가져오지 않은 열: ") + p.ignored.join(QStringLiteral(", ")));
+    if (!added.renumbered.isEmpty())
+        say(stdout, QStringLiteral("번호가 바뀐 주소: ") +
+                        describe(p.rows, added.renumbered).join(QStringLiteral(", ")));
+    if (!found.sender.isEmpty())
+        say(stdout, QStringLiteral("보내는 사람 정보를 가져왔습니다"));
+    if (!found.note.isEmpty())
+        say(stdout, found.note);
+}
+
 int run(QStringList args) {
     using namespace AddresseeExchange;
-    QString book = AppPaths::addressBookPath();
-    const qsizetype bookOption = args.indexOf(QStringLiteral("--book"));
-    if (bookOption >= 0) {
-        if (bookOption + 1 >= args.size())
-            throw UsageError{QStringLiteral("--book 뒤에 주소록 파일을 적으십시오.")};
-        book = args.takeAt(bookOption + 1);
-        args.removeAt(bookOption);
+    // The program has Access files read here, apart from itself.
+    if (args.size() == 3 && args[0] == QLatin1String("read-access"))
+        return AccessFile::readInThisProcess(args[1], args[2]);
+    QString book = takeOption(args, QStringLiteral("--book"));
+    if (book.isEmpty()) {
+        book = AppPaths::addressBookPath();
+    } else if (!QFileInfo(book).isFile()) {
         // A mistyped name must not become a new, empty book.
-        if (!QFileInfo(book).isFile())
-            throw StoreError(QStringLiteral("주소록 파일이 없습니다: %1").arg(book));
+        throw StoreError(QStringLiteral("주소록 파일이 없습니다: %1").arg(book));
     }
+    const QString table = takeOption(args, QStringLiteral("--table"));
     const QString command = args.value(0);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         say(stdout, QString::fromUtf8(usage) + QString::fromUtf8(help));
@@ -60,27 +148,7 @@ int run(QStringList args) {
                   write(args[1] == QLatin1String("--csv") ? Format::Csv : Format::VCard, rows));
         say(stdout, QStringLiteral("%1명을 %2 파일로 내보냈습니다").arg(rows.size()).arg(args[2]));
     } else if (command == QLatin1String("import") && args.size() == 2) {
-        // The program keeps its own count of numbers handed out: never add
-        // behind its back.
-        BookLock lock(book);
-        const BookLock::State state = lock.take();
-        if (state == BookLock::State::HeldElsewhere)
-            throw StoreError(QStringLiteral("주소록이 프로그램에 열려 있어 가져올 수 없습니다. "
-                                            "프로그램을 닫은 뒤에 다시 하십시오"));
-        if (state == BookLock::State::Failed)
-            throw StoreError(QStringLiteral("주소록을 잠그지 못했습니다: ") + lock.errorText());
-        const auto connection = AddressBook::openOrCreate(book);
-        const Preview preview = AddresseeExchange::preview(readFile(args[1]), *connection);
-        add(*connection, preview.rows, AddressBook::lastSeqOf(*connection));
-        say(stdout, QStringLiteral("%1명을 추가했습니다 (%2, 이미 있는 사람과 같은 "
-                                   "이름·직장·부서 %3명, 잘린 항목 %4개)")
-                        .arg(preview.rows.size())
-                        .arg(preview.format)
-                        .arg(preview.lookAlikes.size())
-                        .arg(preview.cuts.size()));
-        if (!preview.ignored.isEmpty())
-            say(stdout,
-                QStringLiteral("가져오지 않은 열: ") + preview.ignored.join(QStringLiteral(", ")));
+        import(book, args[1], table);
     } else if (command == QLatin1String("backup") && args.size() == 2) {
         BookBackup::backup(*AddressBook::open(book), args[1]);
         say(stdout, QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(args[1]));

@@ -78,8 +78,8 @@ AddresseeExchange::Preview AddresseeExchange::preview(const QByteArray& bytes,
                    book);
 }
 
-AddresseeExchange::Preview AddresseeExchange::preview(const FileRows& file,
-                                                      const Connection& book) {
+AddresseeExchange::Preview AddresseeExchange::preview(const FileRows& file, const Connection& book,
+                                                      Origin origin) {
     Preview result;
     result.ignored = file.ignored;
     result.format = file.format;
@@ -89,9 +89,12 @@ AddresseeExchange::Preview AddresseeExchange::preview(const FileRows& file,
     result.rows.reserve(file.rows.size());
     for (QStringList row : file.rows) {
         const int r = int(result.rows.size());
-        row[Seq].clear();
-        row[PrintCondition] = printConditionCode(row[PrintCondition]);
-        for (int f = 0; f < Count; ++f) {
+        if (origin == Origin::Elsewhere) {
+            row[Seq].clear();
+            row[PrintCondition] = printConditionCode(row[PrintCondition]);
+        }
+        // A seq too long for its column is renumbered, not cut.
+        for (int f = Seq + 1; f < Count; ++f) {
             const int width = fields[f].width;
             const qsizetype length = TextRules::characters(row[f]);
             if (width > 0 && length > width) {
@@ -115,9 +118,35 @@ QList<QStringList> AddresseeExchange::withoutLookAlikes(const Preview& preview) 
     return rows;
 }
 
-std::optional<QString> AddresseeExchange::add(const Connection& book,
-                                              const QList<QStringList>& rows,
-                                              const QString& lastSeq, const Progress& progress) {
+namespace {
+// The seq a row keeps: one the program could have handed out, held by no
+// row of the book and by no earlier row.
+bool keeps(const QString& seq, const QSet<QString>& taken) {
+    const qint64 number = seq.toLongLong();
+    return number >= 1 && number <= lastPossibleSeq && QString::number(number) == seq &&
+           !taken.contains(seq);
+}
+
+void replaceSender(QSqlQuery& q, const QStringList& sender) {
+    QStringList marks;
+    for (int i = 0; i < sender.size(); ++i)
+        marks << QStringLiteral("?");
+    if (!q.exec(QStringLiteral("delete from personal")) ||
+        !q.prepare(
+            QStringLiteral("insert into personal values (%1)").arg(marks.join(QLatin1Char(',')))))
+        throw StoreError(q.lastError().text());
+    for (int i = 0; i < sender.size(); ++i)
+        q.bindValue(i, sender[i].isNull() ? QString(QLatin1String("")) : sender[i]);
+    if (!q.exec())
+        throw StoreError(q.lastError().text());
+}
+} // namespace
+
+std::optional<AddresseeExchange::Added> AddresseeExchange::add(const Connection& book,
+                                                               const QList<QStringList>& rows,
+                                                               const QString& lastSeq,
+                                                               const Progress& progress,
+                                                               const QStringList& sender) {
     QSqlDatabase db = book.db();
     QSqlQuery q(db);
     const auto rollback = [&] { QSqlQuery(db).exec(QStringLiteral("rollback")); };
@@ -135,33 +164,55 @@ std::optional<QString> AddresseeExchange::add(const Connection& book,
         fail(q.lastError().text());
     while (q.next())
         taken.insert(q.value(0).toString());
+    // Rows that keep their seq hold it before any row is numbered.
+    QList<bool> kept;
+    for (const QStringList& row : rows) {
+        kept << keeps(row[Seq], taken);
+        if (kept.last())
+            taken.insert(row[Seq]);
+    }
+    if (!sender.isEmpty()) {
+        try {
+            replaceSender(q, sender);
+        } catch (const StoreError& e) {
+            fail(e.message());
+        }
+    }
     QStringList marks;
     for (int i = 0; i < Count; ++i)
         marks << QStringLiteral("?");
     if (!q.prepare(QStringLiteral("insert into customer (%1) values (%2)")
                        .arg(columnList(), marks.join(QLatin1Char(',')))))
         fail(q.lastError().text());
+    Added added{lastSeq, {}};
     qint64 number = lastSeq.toLongLong();
     for (qsizetype r = 0; r < rows.size(); ++r) {
         if (progress && r % 100 == 0 && !progress(r, rows.size())) {
             rollback();
             return std::nullopt;
         }
-        // On from the last number handed out, past any number a row holds.
-        do
-            ++number;
-        while (taken.contains(QString::number(number)));
-        if (number > lastPossibleSeq)
-            fail(QStringLiteral("번호(seq)가 모자랍니다: %1명 가운데 %2번째 주소부터는 %3 "
-                                "까지의 번호를 줄 수 없습니다")
-                     .arg(rows.size())
-                     .arg(r + 1)
-                     .arg(lastPossibleSeq));
-        q.bindValue(0, QString::number(number));
+        QString seq = rows[r][Seq];
+        if (!kept[r]) {
+            // On from the last number handed out, past any number a row holds.
+            do
+                ++number;
+            while (taken.contains(QString::number(number)));
+            if (number > lastPossibleSeq)
+                fail(QStringLiteral("번호(seq)가 모자랍니다: %1명 가운데 %2번째 주소부터는 %3 "
+                                    "까지의 번호를 줄 수 없습니다")
+                         .arg(rows.size())
+                         .arg(r + 1)
+                         .arg(lastPossibleSeq));
+            if (!seq.isEmpty())
+                added.renumbered << Renumbered{int(r), seq, QString::number(number)};
+            seq = QString::number(number);
+        }
+        q.bindValue(0, seq);
         for (int f = 1; f < Count; ++f)
             q.bindValue(f, rows[r][f].isNull() ? QString(QLatin1String("")) : rows[r][f]);
         if (!q.exec())
             fail(QStringLiteral("%1번째 주소: %2").arg(r + 1).arg(q.lastError().text()));
+        added.lastSeq = seq;
     }
     if (progress && !progress(rows.size(), rows.size())) {
         rollback();
@@ -169,5 +220,13 @@ std::optional<QString> AddresseeExchange::add(const Connection& book,
     }
     if (!q.exec(QStringLiteral("commit")))
         fail(q.lastError().text());
-    return QString::number(number);
+    return added;
+}
+
+QStringList AddresseeExchange::describe(const QList<QStringList>& rows,
+                                        const QList<Renumbered>& renumbered) {
+    QStringList lines;
+    for (const Renumbered& r : renumbered)
+        lines << QStringLiteral("%1: %2 → %3").arg(rows[r.row][Name], r.seq, r.newSeq);
+    return lines;
 }
