@@ -1,5 +1,6 @@
 #include "AddresseeWindow.h"
 
+#include "AccessReading.h"
 #include "AddresseeListModel.h"
 #include "ExchangeMenu.h"
 #include "lookup/AddresseeSearchDialog.h"
@@ -8,6 +9,7 @@
 #include "sender/SenderDialog.h"
 #include "store/AddressBook.h"
 #include "store/AddresseeFields.h"
+#include "store/AppPaths.h"
 #include "store/StoreError.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -258,6 +260,8 @@ AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
 
 bool AddresseeWindow::load() {
     // Whatever fails on the way in is told, and the file is left as it is.
+    if (!AccessReading::offerConversion(this, AppPaths::addressBookPath()))
+        return false;
     try {
         AddressBook::startUp();
         showRecord();

@@ -1,5 +1,7 @@
 #include "ExchangeMenu.h"
 
+#include "AccessReading.h"
+#include "AccessTableDialog.h"
 #include "AddresseeWindow.h"
 #include "ColumnMappingDialog.h"
 #include "ImportPreviewDialog.h"
@@ -24,6 +26,7 @@ namespace {
 const QString csvFilter = QStringLiteral("CSV 파일 (*.csv)");
 const QString vcardFilter = QStringLiteral("vCard 파일 (*.vcf)");
 const QString bookFilter = QStringLiteral("주소록 백업 (*.mdb)");
+const QString accessFilter = QStringLiteral("Access 데이터베이스 (*.mdb *.accdb);;모든 파일 (*)");
 
 const Connection& book() {
     return *AppState::AddressBookDb;
@@ -77,6 +80,11 @@ ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
                                                      QStringLiteral("주소 파일 (*.csv *.vcf "
                                                                     "*.vcard);;모든 파일 (*)")));
                        });
+    actImportAccess =
+        action("actImportAccess", QStringLiteral("Access 주소록 가져오기…"), {}, [this] {
+            if (noTypingInProgress())
+                importAccessFrom(chooseFile(false, actImportAccess->text(), {}, accessFilter));
+        });
     menu->addSeparator();
     actBackup = action(
         "actBackup", QStringLiteral("백업(&B)..."), QKeySequence(Qt::CTRL | Qt::Key_B), [this] {
@@ -93,6 +101,7 @@ ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
     // typed is stored or dropped, as searching and printing do.
     connect(window, &AddresseeWindow::typingChanged, this, [this](bool typing) {
         actImport->setEnabled(!typing);
+        actImportAccess->setEnabled(!typing);
         actRestore->setEnabled(!typing);
     });
     // The boxes of the window would take Ctrl+E, Ctrl+B, ... as editing
@@ -104,7 +113,10 @@ ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
         actExportChosenCsv->setEnabled(any);
         actExportChosenVCard->setEnabled(any);
     });
+    showInWindow();
+}
 
+void ExchangeMenu::showInWindow() {
     // Below "출력", where the window has room for one more button.
     cmdDataMenu =
         Controls::button(window, "cmdDataMenu", QStringLiteral("자료관리"), 10680, 3600, 1215, 490);
@@ -139,8 +151,9 @@ QString ExchangeMenu::chooseFile(bool save, const QString& caption, const QStrin
         folder = QDir::home();
     const QString start =
         suggested.isEmpty() ? folder.path() + QLatin1Char('/') : folder.filePath(suggested);
-    QString title = caption;
-    title.remove(QStringLiteral("(&")).remove(QStringLiteral("...")).chop(2);
+    // The action's caption without its access key and dots.
+    static const QRegularExpression decoration(QStringLiteral("\\(&.\\)|\\.\\.\\.|…"));
+    const QString title = QString(caption).remove(decoration);
     return save ? QFileDialog::getSaveFileName(window, title, start, filter)
                 : QFileDialog::getOpenFileName(window, title, start, filter);
 }
@@ -211,10 +224,50 @@ void ExchangeMenu::importTable(const QString& source, const ForeignTable& table)
     dialog->open();
 }
 
-void ExchangeMenu::showPreview(const QString& source, const AddresseeFields::FileRows& rows) {
+void ExchangeMenu::importAccessFrom(const QString& path) {
+    if (path.isEmpty() || !noTypingInProgress())
+        return;
+    const std::optional<AccessFile::Contents> contents = AccessReading::read(window, path);
+    if (!contents)
+        return;
+    const QString source = QFileInfo(path).fileName();
+    if (AccessBook::isOwnBook(*contents)) {
+        importOwnBook(source, AccessBook::ownBook(*contents));
+        return;
+    }
+    auto* dialog = new AccessTableDialog(source, *contents, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &AccessTableDialog::codePageChosen, this,
+            [this, dialog, path](const QString& codePage) {
+                if (const auto again = AccessReading::read(window, path, codePage))
+                    dialog->setContents(*again);
+            });
+    connect(dialog, &AccessTableDialog::tableChosen, this,
+            [this, source](const ForeignTable& table) { importTable(source, table); });
+    dialog->open();
+}
+
+void ExchangeMenu::importOwnBook(const QString& source, const AccessBook::OwnBook& own) {
+    QStringList sender = own.sender;
+    try {
+        if (!sender.isEmpty() && AccessBook::hasSender(book()) &&
+            !MessageBox::ask(window, QStringLiteral("%1 파일에 보내는 사람 정보(%2)가 있습니다.\n"
+                                                    "지금의 보내는 사람 정보를 이것으로 "
+                                                    "바꾸시겠습니까?")
+                                         .arg(source, sender.first())))
+            sender.clear();
+    } catch (const StoreError& e) {
+        tell(window, e.message(), MessageBox::Icon::Stop);
+        return;
+    }
+    showPreview(source, own.addressees, Origin::OwnBook, sender);
+}
+
+void ExchangeMenu::showPreview(const QString& source, const AddresseeFields::FileRows& rows,
+                               Origin origin, const QStringList& sender) {
     Preview found;
     try {
-        found = preview(rows, book());
+        found = preview(rows, book(), origin);
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
         return;
@@ -222,14 +275,15 @@ void ExchangeMenu::showPreview(const QString& source, const AddresseeFields::Fil
     auto* dialog = new ImportPreviewDialog(source, found, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &ImportPreviewDialog::chosen, this,
-            [this, found](ImportPreviewDialog::Choice choice) {
+            [this, found, sender](ImportPreviewDialog::Choice choice) {
                 addRows(choice == ImportPreviewDialog::Choice::AddAll ? found.rows
-                                                                      : withoutLookAlikes(found));
+                                                                      : withoutLookAlikes(found),
+                        sender);
             });
     dialog->open();
 }
 
-void ExchangeMenu::addRows(const QList<QStringList>& rows) {
+void ExchangeMenu::addRows(const QList<QStringList>& rows, const QStringList& sender) {
     QProgressDialog progress(QStringLiteral("주소를 추가하고 있습니다..."), QStringLiteral("취소"),
                              0, int(rows.size()), window);
     progress.setWindowTitle(QStringLiteral("가져오기"));
@@ -237,10 +291,13 @@ void ExchangeMenu::addRows(const QList<QStringList>& rows) {
     progress.setMinimumDuration(300);
     std::optional<Added> last;
     try {
-        last = add(book(), rows, AppState::LastSeq, [&](qsizetype done, qsizetype) {
-            progress.setValue(int(done));
-            return !progress.wasCanceled();
-        });
+        last = add(
+            book(), rows, AppState::LastSeq,
+            [&](qsizetype done, qsizetype) {
+                progress.setValue(int(done));
+                return !progress.wasCanceled();
+            },
+            sender);
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
         return;
@@ -252,7 +309,14 @@ void ExchangeMenu::addRows(const QList<QStringList>& rows) {
     }
     AppState::LastSeq = last->lastSeq;
     showBookAgain();
-    MessageBox::done(window, QStringLiteral("%1명을 추가했습니다").arg(rows.size()));
+    QString summary = QStringLiteral("%1명을 추가했습니다").arg(rows.size());
+    if (!last->renumbered.isEmpty())
+        summary += QStringLiteral("\n이미 있는 번호여서 번호를 바꾼 주소 %1명:\n%2")
+                       .arg(last->renumbered.size())
+                       .arg(describe(rows, last->renumbered).join(QLatin1Char('\n')));
+    if (!sender.isEmpty())
+        summary += QStringLiteral("\n보내는 사람 정보를 바꿨습니다");
+    MessageBox::done(window, summary);
 }
 
 void ExchangeMenu::backupTo(const QString& path) {

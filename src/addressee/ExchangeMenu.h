@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/AccessBook.h"
 #include "store/AddresseeExchange.h"
 #include "store/ColumnMapping.h"
 
@@ -27,6 +28,7 @@ class ExchangeMenu : public QObject {
     QAction* actExportChosenCsv;
     QAction* actExportChosenVCard;
     QAction* actImport;
+    QAction* actImportAccess;
     QAction* actBackup;
     QAction* actRestore;
 
@@ -37,6 +39,9 @@ class ExchangeMenu : public QObject {
     // columns whose names say no field are first given one or left out in
     // the column mapping dialog, then the preview shows what would be added.
     void importTable(const QString& source, const ForeignTable& table);
+    // An Access book of this program comes in whole; from any other Access
+    // file the user chooses a table, which comes in as above.
+    void importAccessFrom(const QString& path);
     void backupTo(const QString& path);
     void restoreFrom(const QString& path);
 
@@ -44,11 +49,18 @@ class ExchangeMenu : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The menu's button and the grid's context menu.
+    void showInWindow();
     QStringList chosenSeqs() const;
-    void showPreview(const QString& source, const AddresseeFields::FileRows& rows);
+    // The preview of what comes in; the rows the user takes are added, and
+    // a sender row given replaces the book's.
+    void showPreview(const QString& source, const AddresseeFields::FileRows& rows,
+                     AddresseeExchange::Origin origin = AddresseeExchange::Origin::Elsewhere,
+                     const QStringList& sender = {});
+    void importOwnBook(const QString& source, const AccessBook::OwnBook& own);
     // False, after telling the user, while an addressee is being typed.
     bool noTypingInProgress();
-    void addRows(const QList<QStringList>& rows);
+    void addRows(const QList<QStringList>& rows, const QStringList& sender);
     void showBookAgain();
     QString chooseFile(bool save, const QString& caption, const QString& suggested,
                        const QString& filter);

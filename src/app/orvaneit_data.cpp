@@ -9,6 +9,7 @@
 #include "store/AppPaths.h"
 #include "store/BookBackup.h"
 #include "store/BookLock.h"
+#include "store/ColumnMapping.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,7 @@ QString takeOption(QStringList& args, const QString& name) {
 }
 
 // The rows and sender an Access file brings: a book of this program whole,
-// any other table by its columns' names.
+// any other table by its columns' names (ColumnMapping).
 struct FromAccess {
     AddresseeExchange::Preview preview;
     QStringList sender;
@@ -82,7 +83,12 @@ FromAccess readAccess(const Connection& book, const QString& path, const QString
     if (!table)
         throw StoreError(QStringLiteral("%1 표가 없습니다. 있는 표: %2")
                              .arg(tableName, contents.tableNames().join(QStringLiteral(", "))));
-    found.preview = preview(AccessBook::byColumnNames(*table, contents.generation), book);
+    const ColumnMapping::Mapping mapping = ColumnMapping::guess(table->columns);
+    if (mapping.count(ColumnMapping::Ignored) == mapping.size())
+        throw StoreError(QStringLiteral("%1 표의 열(%2) 가운데 이름으로 주소 항목을 알 수 있는 "
+                                        "것이 없습니다")
+                             .arg(table->name, table->columns.join(QStringLiteral(", "))));
+    found.preview = preview(ColumnMapping::apply(contents.foreign(*table), mapping), book);
     return found;
 }
 

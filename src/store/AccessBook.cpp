@@ -59,12 +59,10 @@ bool hasColumns(const AccessFile::Table* table, const QStringList& columns) {
 } // namespace
 
 QStringList AccessBook::senderColumns() {
-    return {QStringLiteral("name"),       QStringLiteral("company"),
-            QStringLiteral("department"), QStringLiteral("departposition"),
-            QStringLiteral("email"),      QStringLiteral("telephone"),
-            QStringLiteral("facsimile"),  QStringLiteral("mobilephone"),
-            QStringLiteral("zipcode"),    QStringLiteral("address1"),
-            QStringLiteral("address2")};
+    QStringList columns;
+    for (const SenderFields::Field& field : SenderFields::fields)
+        columns << QString::fromLatin1(field.column);
+    return columns;
 }
 
 bool AccessBook::isOwnBook(const AccessFile::Contents& contents) {
@@ -80,34 +78,6 @@ AccessBook::OwnBook AccessBook::ownBook(const AccessFile::Contents& contents) {
     if (!senders.isEmpty() && !senders.first().join(QString()).isEmpty())
         book.sender = senders.first();
     return book;
-}
-
-AddresseeFields::FileRows AccessBook::byColumnNames(const AccessFile::Table& table,
-                                                    const QString& generation) {
-    AddresseeFields::FileRows file;
-    file.format = QStringLiteral("Access, %1, %2 표").arg(generation, table.name);
-    QList<int> fieldOf;
-    for (const QString& column : table.columns) {
-        fieldOf << AddresseeFields::byHeader(column);
-        if (fieldOf.last() < 0)
-            file.ignored << column;
-    }
-    if (file.ignored.size() == table.columns.size())
-        throw StoreError(QStringLiteral("%1 표의 항목(%2) 가운데 주소 항목에 맞는 것이 없습니다")
-                             .arg(table.name, table.columns.join(QStringLiteral(", "))));
-    for (const QStringList& record : table.records) {
-        QStringList row = AddresseeFields::emptyRow();
-        bool any = false;
-        for (qsizetype c = 0; c < fieldOf.size(); ++c) {
-            if (fieldOf[c] >= 0 && !record.value(c).isEmpty()) {
-                row[fieldOf[c]] = record.value(c);
-                any = true;
-            }
-        }
-        if (any)
-            file.rows << row;
-    }
-    return file;
 }
 
 bool AccessBook::hasSender(const Connection& book) {

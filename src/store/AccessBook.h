@@ -13,7 +13,7 @@
 // program kept its book that way: the tables customer and personal with the
 // program's columns.
 namespace AccessBook {
-// The columns of the sender's row, in the order the personal table holds them.
+// The columns of the sender's row (SenderFields), by name.
 QStringList senderColumns();
 
 // Whether the tables are such a book (names of tables and columns in any
@@ -25,11 +25,6 @@ struct OwnBook {
 };
 // The book's addressees and sender, text exactly as stored.
 OwnBook ownBook(const AccessFile::Contents& contents);
-
-// Any other table: each column goes to the field its name stands for; the
-// other columns are left out and named. A table none of whose columns
-// names a field is refused (StoreError).
-AddresseeFields::FileRows byColumnNames(const AccessFile::Table& table, const QString& generation);
 
 // Whether the book holds a sender row with anything in it.
 bool hasSender(const Connection& book);

@@ -187,6 +187,10 @@ QStringList AccessFile::Contents::tableNames() const {
     return names;
 }
 
+ForeignTable AccessFile::Contents::foreign(const Table& t) const {
+    return {QStringLiteral("Access, %1, %2 표").arg(generation, t.name), t.columns, t.records};
+}
+
 QStringList AccessFile::codePages() {
     return {KoreanCodePage,          QStringLiteral("CP1252"), QStringLiteral("CP932"),
             QStringLiteral("CP936"), QStringLiteral("CP950"),  QStringLiteral("UTF-8")};

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ColumnMapping.h"
 #include <QByteArray>
+
 #include <QDataStream>
 #include <QList>
 #include <QString>
@@ -28,6 +30,8 @@ struct Contents {
 
     const Table* table(const QString& name) const; // by name, ignoring case
     QStringList tableNames() const;
+    // The table as one from elsewhere, its format naming file and table.
+    ForeignTable foreign(const Table& table) const;
 };
 
 QDataStream& operator<<(QDataStream& out, const Table& table);

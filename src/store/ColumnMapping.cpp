@@ -29,6 +29,12 @@ constexpr Synonym synonyms[] = {
     {"전자우편", Email},
     {"e-mail", Email},
     {"비고", Remark},
+    {"전화", MobilePhone},
+    {"mobile", MobilePhone},
+    {"zip", Zipcode},
+    {"address", Address1},
+    {"주소1", Address1},
+    {"주소2", Address2},
 };
 
 QString comparable(const QString& name) {
@@ -69,7 +75,10 @@ ColumnMapping::Mapping ColumnMapping::guess(const QStringList& columns) {
     // after a "비고" column.
     for (const bool bySynonym : {false, true}) {
         for (qsizetype c = 0; c < columns.size(); ++c) {
-            const int field = match(columns[c], bySynonym);
+            int field = match(columns[c], bySynonym);
+            // A second address column holds the rest of the address.
+            if (field == Address1 && mapping.contains(Address1))
+                field = Address2;
             if (mapping[c] == Ignored && !mapping.contains(field))
                 mapping[c] = field;
         }

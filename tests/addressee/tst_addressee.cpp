@@ -1,9 +1,11 @@
 #include "TestSupport.h"
+#include "addressee/AccessTableDialog.h"
 #include "addressee/AddresseeWindow.h"
 #include "addressee/ColumnMappingDialog.h"
 #include "addressee/ExchangeMenu.h"
 #include "addressee/ImportPreviewDialog.h"
 #include "addressee/StartWindow.h"
+#include "store/AccessFile.h"
 #include "store/AddressBook.h"
 #include "store/BookLock.h"
 #include "ui/Controls.h"
@@ -108,7 +110,10 @@ class AddresseeWindowTest : public QObject, AddresseeWindowFixture {
     }
 
   private slots:
-    void initTestCase() { Fonts::install(); }
+    void initTestCase() {
+        Fonts::install();
+        AccessFile::setReaderProgram(QDir(PROGRAM_DIR).filePath("orvaneit-data"));
+    }
     void init() { setUpTest(); }
     void cleanup() { tearDownTest(); }
 
@@ -131,6 +136,8 @@ class AddresseeWindowTest : public QObject, AddresseeWindowFixture {
     void secondCopyEndsAndFirstStays();
     void dataMenuFitsBesideTheButtons();
     void importShowsPreviewFirst();
+    void accessFileWhereTheBookBelongs();
+    void accessTableMappedByHand();
     void exportChosenBackupAndRestore();
     void emojiNeverCutInHalf();
 };
@@ -676,6 +683,51 @@ void AddresseeWindowTest::importShowsPreviewFirst() {
     QCOMPARE(answers->lastText(), QString("1명을 추가했습니다"));
     QCOMPARE(answers->messages.last().title, QString("알림"));
     QCOMPARE(AppState::LastSeq, QString("2"));
+}
+
+void AddresseeWindowTest::accessFileWhereTheBookBelongs() {
+    const QString book = folder->file("orvaneit.mdb");
+    QFile::copy(SOURCE_DIR "/tests/store/access/jet4-access2000.mdb", book);
+    const QByteArray before = TestSupport::digest(book);
+    answers->answers << Answer::No;
+    QVERIFY(!openWindow());
+    QVERIFY(answers->messages[0].text.contains("Access 주소록입니다"));
+    QVERIFY(answers->lastText().contains("그대로 있습니다"));
+    // Access, but no book of this program: told so, and nothing changes.
+    answers->answers << Answer::Yes;
+    QVERIFY(!openWindow());
+    QVERIFY2(answers->lastText().contains("(customer, personal)가 없어"),
+             qPrintable(answers->lastText()));
+    QCOMPARE(TestSupport::digest(book), before);
+    QCOMPARE(QDir(folder->path()).entryList({"orvaneit-access-*"}), QStringList());
+}
+
+void AddresseeWindowTest::accessTableMappedByHand() {
+    QVERIFY(openWindow());
+    w->findChild<ExchangeMenu*>()->importAccessFrom(SOURCE_DIR
+                                                    "/tests/store/access/jet3-access97.mdb");
+    auto* tables = w->findChild<AccessTableDialog*>();
+    QVERIFY(tables && tables->isVisible() && tables->cboCodePage->isVisible());
+    QCOMPARE(tables->lstTables->count(), 4);
+    QCOMPARE(tables->grdSample->item(1, 1)->text(), QString("hijklmnop"));
+    // Read again in another code page, the choice of table stays.
+    tables->lstTables->setCurrentRow(0);
+    tables->cboCodePage->setCurrentText("CP1252");
+    emit tables->cboCodePage->textActivated("CP1252");
+    QCOMPARE(tables->cboCodePage->currentText(), QString("CP1252"));
+    QCOMPARE(tables->grdSample->item(1, 0)->text(), QString("abcdefg"));
+    click(tables->cmdTableOk);
+    auto* mapping = w->findChild<ColumnMappingDialog*>();
+    QVERIFY(mapping && mapping->isVisible());
+    mapping->cboFields[0]->setCurrentIndex(mapping->cboFields[0]->findData(AddresseeFields::Name));
+    mapping->cboFields[1]->setCurrentIndex(
+        mapping->cboFields[1]->findData(AddresseeFields::Company));
+    click(mapping->cmdMappingOk);
+    auto* preview = w->findChild<ImportPreviewDialog*>();
+    QVERIFY(preview && preview->lblSummary->text().contains("Jet 3 (Access 97), Table1"));
+    click(preview->cmdAddAll);
+    QCOMPARE(stored(), (QList<QStringList>{{"1", "a", "2", "b", ""},
+                                           {"2", "abcdefg", "2", "hijklmnop", ""}}));
 }
 
 void AddresseeWindowTest::exportChosenBackupAndRestore() {

@@ -92,6 +92,7 @@ class AccessTest : public QObject, TestFixture {
     void badFilesChangeNothing();
     void ownBookKeepsItsNumbers();
     void conversionKeepsTheOriginal();
+    void tableMappedByNames();
     void commandLineTakesATable();
 };
 
@@ -127,8 +128,8 @@ void AccessTest::readsEachGeneration() {
 }
 
 void AccessTest::readsKoreanText() {
-    // Jet 3 keeps the code page's bytes, Jet 4 UTF-16 behind a switch out of
-    // its one-byte compression.
+    // Jet 3 keeps the code page's bytes; Jet 4 and ACE UTF-16, here behind a
+    // switch out of their one-byte compression.
     const QString jet3 = copyOf("jet3-access97.mdb", [](QByteArray& b) {
         b.replace(b.indexOf("abcdefg"), 7, QByteArray::fromHex("c8abb1e6b5bf61"));
     });
@@ -138,6 +139,10 @@ void AccessTest::readsKoreanText() {
         b.replace(b.indexOf("One"), 3, QByteArray::fromHex("004dd6"));
     });
     QCOMPARE(AccessFile::read(jet4).table("Table1")->records[0][1], "홍");
+    const QString ace = copyOf("ace-access2010.accdb", [](QByteArray& b) {
+        b.replace(b.indexOf("abcdefg"), 4, QByteArray::fromHex("004dd600"));
+    });
+    QCOMPARE(AccessFile::read(ace).table("Table1")->records[1][0], "홍efg");
 }
 
 void AccessTest::badFilesChangeNothing() {
@@ -221,6 +226,17 @@ void AccessTest::conversionKeepsTheOriginal() {
              "orvaneit-access-원본-2.mdb");
 }
 
+void AccessTest::tableMappedByNames() {
+    using namespace AddresseeFields;
+    const QStringList columns = {"ID",  "성명", "직장", "직위", "핸드폰",
+                                 "ZIP", "주소", "주소", "비고"};
+    QCOMPARE(ColumnMapping::guess(columns),
+             ColumnMapping::Mapping({ColumnMapping::Ignored, Name, Company, DepartPosition,
+                                     MobilePhone, Zipcode, Address1, Address2, Remark}));
+    QCOMPARE(ColumnMapping::guess({"name", "company", "부서", "mobile", "address", "address2"}),
+             ColumnMapping::Mapping({Name, Company, Department, MobilePhone, Address1, Address2}));
+}
+
 void AccessTest::commandLineTakesATable() {
     QString said;
     QCOMPARE(tool({"import", sample("ace-access2010.accdb")}, &said), 1);
@@ -228,8 +244,10 @@ void AccessTest::commandLineTakesATable() {
              qPrintable(said));
     QCOMPARE(tool({"import", sample("ace-access2010.accdb"), "--table", "Table9"}, &said), 1);
     QVERIFY2(said.contains("Table9 표가 없습니다"), qPrintable(said));
+    QCOMPARE(tool({"import", sample("jet4-access2000.mdb"), "--table", "table1"}, &said), 1);
+    QVERIFY2(said.contains("Table1 표의 열(ID, Data)"), qPrintable(said));
     QCOMPARE(tool({"import", sample("ace-access2010.accdb"), "--table", "Table4"}, &said), 0);
-    QVERIFY2(said.contains("0명을 더했습니다"), qPrintable(said));
+    QVERIFY2(said.contains("0명을 추가했습니다"), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(AccessTest)
