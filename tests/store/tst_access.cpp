@@ -238,6 +238,7 @@ void AccessTest::tableMappedByNames() {
 }
 
 void AccessTest::commandLineTakesATable() {
+    AddressBook::openOrCreate();
     QString said;
     QCOMPARE(tool({"import", sample("ace-access2010.accdb")}, &said), 1);
     QVERIFY2(said.contains("--table") && said.contains("Table1, Table2, Table3, Table4"),
