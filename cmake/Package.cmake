@@ -9,7 +9,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Orvane-It keeps a Korean address book and prints the sender's and the\n"
   "addressees' addresses onto pre-printed letter paper and envelopes, and\n"
   "prints congratulatory and condolence envelopes. It looks up zip codes by\n"
-  "the name of a town district in the six-digit zip code table it ships.")
+  "the name of a town district in the six-digit zip code table it ships, and\n"
+  "finds five-digit codes and road-name addresses in the postal data the user\n"
+  "downloads.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER
     "Orvane-It maintainers <maintainers@users.noreply.c-seed-782db6a6.example>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -23,6 +25,6 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The label sheets offered for address labels come from glabels-data.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6sql6-sqlite, fonts-nanum, fonts-unfonts-core, qt6-translations-l10n, glabels-data, libmdb3")
+  "libqt6sql6-sqlite, fonts-nanum, fonts-unfonts-core, qt6-translations-l10n, glabels-data, libmdb3, libarchive13")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS cups)
 include(CPack)

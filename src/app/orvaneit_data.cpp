@@ -10,15 +10,19 @@
 #include "store/BookBackup.h"
 #include "store/BookLock.h"
 #include "store/ColumnMapping.h"
+#include "store/PostalLoad.h"
+#include "store/PostalSchema.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 
 namespace {
 const char* const usage = "사용법: orvaneit-data [--book 파일] export --csv|--vcard 파일 | "
-                          "import 파일 [--table 표] | backup 파일";
+                          "import 파일 [--table 표] | backup 파일 | "
+                          "zipcodes 파일…";
 
 const char* const help = "\n"
                          "  export --csv 파일     주소록을 CSV 파일로 내보냅니다\n"
@@ -29,6 +33,7 @@ const char* const help = "\n"
                          "                        Access 파일의 표에서 주소를 추가합니다. 이\n"
                          "                        프로그램의 Access 주소록은 표 없이 통째로\n"
                          "  backup 파일           주소록을 파일로 백업합니다\n"
+                         "  zipcodes 파일…        우체국의 우편번호 DB를 주소록 옆에 불러옵니다\n"
                          "  --book 파일           프로그램의 주소록 대신 이 주소록 파일을 씁니다\n"
                          "  --help                이 안내를 보여 줍니다";
 
@@ -158,10 +163,12 @@ int run(QStringList args) {
     } else if (command == QLatin1String("backup") && args.size() == 2) {
         BookBackup::backup(*AddressBook::open(book), args[1]);
         say(stdout, QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(args[1]));
+    } else if (command == QLatin1String("zipcodes") && args.size() >= 2) {
+        loadPostalData(args.mid(1), QFileInfo(book).dir().filePath(PostalSchema::fileName));
     } else if (command.isEmpty()) {
         throw UsageError{QStringLiteral("명령을 적으십시오.")};
     } else if (QStringList{QStringLiteral("export"), QStringLiteral("import"),
-                           QStringLiteral("backup")}
+                           QStringLiteral("backup"), QStringLiteral("zipcodes")}
                    .contains(command)) {
         throw UsageError{QStringLiteral("%1 명령 뒤에 적을 것이 맞지 않습니다.").arg(command)};
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/PostalCodes.h"
 #include "store/ZipCodes.h"
 #include "ui/SingleWindow.h"
 
@@ -12,7 +13,8 @@
 
 // The zip code search: lists the rows of zipcode.mdb whose district (dong)
 // or, failing that, village (ri) is the typed name, and announces the row
-// the user double-clicks.
+// the user double-clicks. Below, the search of today's five-digit codes and
+// road-name addresses in the postal data the user has loaded.
 class ZipCodeDialog : public QWidget, public SingleWindow<ZipCodeDialog> {
     Q_OBJECT
   public:
@@ -43,18 +45,37 @@ class ZipCodeDialog : public QWidget, public SingleWindow<ZipCodeDialog> {
     QPushButton* cmdCencel;
     QLabel* lblZipcode;
     QLabel* lblAptStbunji;
+    QLabel* lblPostalSearch;
+    QLineEdit* txtPostalSearch;
+    QPushButton* cmdPostalSearch;
+    QLabel* lblPostalData;
+    QPushButton* cmdLoadPostalData;
+
+    // Loads the postal service's downloads in place of the postal data
+    // loaded before, showing progress and asking before it puts data that
+    // looks like less than the whole country in place.
+    void loadPostalData(const QStringList& files);
 
   signals:
     void chosen(const ZipRow& row);
+    void placeChosen(const PostalPlace& place);
 
   public slots:
     void cmdSearchDataClick();
     void lstSearchDataListDoubleClick();
     void cmdCencelClick();
+    void cmdPostalSearchClick();
+    void cmdLoadPostalDataClick();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Opens the loaded postal data, if any, and tells its date.
+    void openPostalData();
+    void listLines(const QStringList& lines);
+
     std::unique_ptr<ZipCodes> zipCodes;
+    std::unique_ptr<PostalCodes> postal;
+    QList<PostalPlace> places; // of the list's lines, while they are listed
 };

@@ -3,6 +3,7 @@
 #include "store/Recordset.h"
 #include "store/TextRules.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace LetterForms {
@@ -18,6 +19,11 @@ constexpr auto trimmed = &TextRules::withoutTrailingBlanks;
 } // namespace
 
 QString LetterForms::zipLine(const QString& zipcode) {
+    // Today's five-digit codes print as they are; the six-digit ones of
+    // before 2015 in their own split form.
+    static const QRegularExpression fiveDigits(QStringLiteral("^[0-9]{5}$"));
+    if (fiveDigits.match(zipcode).hasMatch())
+        return zipcode;
     const QChar blank = QLatin1Char(' ');
     return zipcode.mid(0, 3) + blank + zipcode.mid(3, 1) + blank + zipcode.mid(4, 3);
 }

@@ -31,7 +31,8 @@ extern const LetterForm QB3802;
 extern const LetterForm QC3803;
 extern const LetterForm QD3805;
 
-// Characters 1 to 3, a blank, character 4, a blank, characters 5 to 7.
+// A five-digit code as it is; any other code as characters 1 to 3, a blank,
+// character 4, a blank, characters 5 to 7.
 QString zipLine(const QString& zipcode);
 // The number at the start of a text, blanks ignored, rounded half to even.
 int numberAtStart(const QString& text);

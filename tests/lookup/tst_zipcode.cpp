@@ -188,7 +188,7 @@ void tst_zipcode::layout() {
     QVERIFY(d);
     QVERIFY(d->isVisible());
     QCOMPARE(d->windowTitle(), QStringLiteral("우편번호검색"));
-    QCOMPARE(d->size(), QSize(Twips::toPixels(7995), Twips::toPixels(7305)));
+    QCOMPARE(d->size(), QSize(Twips::toPixels(7995), Twips::toPixels(8505)));
 
     struct Expected {
         QWidget* widget;

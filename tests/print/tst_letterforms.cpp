@@ -164,6 +164,24 @@ class LetterFormTest : public QObject, PrintWindowFixture {
         QCOMPARE(w->txtPostScript->text(), QString());
     }
 
+    // Today's five-digit codes print whole at each form's zip positions;
+    // six-digit ones keep their split.
+    void fiveDigitCodes() {
+        TestSupport::setSender(
+            {{"zipcode", "06315"}, {"address1", "서울특별시 강남구 논현로8길 61"}});
+        addCustomer({{"seq", "1"}, {"name", "가"}, {"zipcode", "01000"}});
+        addCustomer({{"seq", "2"}, {"name", "나"}, {"zipcode", "135-806"}});
+        openWindow();
+        choose(forms[3].option);
+        printAll();
+        QCOMPARE(printer->jobs.size(), 2);
+        const QStringList first = printed(printer->jobs[0]);
+        QVERIFY(first.contains(
+            QString("15 1042,%1 06315").arg(1042 + 2 * RecordingPrinter::heightOf(15))));
+        QVERIFY(first.filter(" 9243,").value(0).endsWith(" 01000"));
+        QVERIFY(printed(printer->jobs[1]).filter(" 9243,").value(0).endsWith(" 135 - 806"));
+    }
+
     void senderOnlyCopies_data() {
         QTest::addColumn<int>("form");
         QTest::addColumn<QString>("copies");

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Connection.h"
+#include "PostalSchema.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <memory>
+
+// One place the postal data knows: a range of building numbers on a road, a
+// range of lot numbers in a dong or ri, or a named building.
+struct PostalPlace {
+    enum class Kind { Road, Lot, Building };
+    Kind kind = Kind::Road;
+    QString zipcode, sido, sigungu;
+    QString town;     // 읍면 of a road; 읍면동 of a lot
+    QString road, ri; // the road's name; the lot's ri
+    bool underground = false, mountain = false;
+    qint64 firstMain = 0, firstSub = 0, lastMain = 0, lastSub = 0;
+    PostalSchema::Parity parity = PostalSchema::Parity::Unknown;
+    QString building, dong; // a building's name and its legal dong
+    // The building's number, or the number the user typed; 0 when none.
+    qint64 number = 0, numberSub = 0;
+
+    // The result line: "06315  서울특별시 강남구 논현로8길 61~75 (홀수)".
+    QString line() const;
+    // The first address line: the road-name address (of a lot range, the
+    // lot address), with the number when one is known.
+    QString address1() const;
+    // The reference that follows the detailed address: "(개포동, 경남아파트)";
+    // empty when the data does not tell it.
+    QString reference() const;
+};
+
+// The postal data loaded from the postal service's downloads, searched by
+// road name, by dong or ri with a lot number, and by building name.
+class PostalCodes {
+  public:
+    // Where the data lives: beside the address book.
+    static QString path();
+    // The loaded data; null when none has been loaded yet. A damaged file is
+    // a StoreError.
+    static std::unique_ptr<PostalCodes> open();
+    explicit PostalCodes(const QString& path);
+
+    // The date of the data, "20251028"; empty when unknown.
+    QString date() const;
+    // What the dialog says of the data's date: "2025년 10월 28일 기준", and
+    // that it is old once a year has passed.
+    static QString asOf(const QString& date, const QDate& today);
+    // "논현로 8길 61", "개포동 1183", "산 12", "경남아파트": the places the text
+    // names, at most limit of them; roads first, then lots, then buildings.
+    QList<PostalPlace> search(const QString& text, int limit = 500) const;
+
+  private:
+    QList<PostalPlace> roads(const QString& key, qint64 main, qint64 sub, int limit) const;
+    QList<PostalPlace> lots(const QString& name, bool mountain, qint64 main, int limit) const;
+    QList<PostalPlace> buildings(const QString& key, qint64 main, int limit) const;
+    QString meta(const QString& name) const;
+
+    std::shared_ptr<Connection> file;
+};
