@@ -4,6 +4,7 @@
 
 #include "LookupTestSupport.h"
 #include "PostalFixtures.h"
+#include "store/AddressBook.h"
 #include "store/PostalCodes.h"
 #include "ui/Fonts.h"
 
@@ -278,6 +279,7 @@ void tst_postalcodes::oneProvinceAsksFirst() {
 
 void tst_postalcodes::commandLine() {
     writeZip(folder->file("range.zip"), rangeFiles(), true);
+    AddressBook::openOrCreate(folder->file("orvaneit.mdb"));
     QProcess tool;
     tool.start(QDir(PROGRAM_DIR).filePath("orvaneit-data"),
                {"--book", folder->file("orvaneit.mdb"), "zipcodes", folder->file("range.zip")});

@@ -231,10 +231,12 @@ void tst_zipcode::layout() {
     QVERIFY(!d->cmdSearchData->isDefault() && !d->cmdSearchData->autoDefault());
     QVERIFY(!d->cmdCencel->isDefault() && !d->cmdCencel->autoDefault());
 
-    // Keyboard order: the box, the list, "검색", "취소".
+    // Keyboard order: the box, the list, "검색", "취소", then the search of
+    // today's codes and its loading.
     QCOMPARE(d->focusWidget(), d->txtSearchData);
-    const QList<QWidget*> order = {d->txtSearchData, d->lstSearchDataList, d->cmdSearchData,
-                                   d->cmdCencel, d->txtSearchData};
+    const QList<QWidget*> order = {d->txtSearchData,     d->lstSearchDataList, d->cmdSearchData,
+                                   d->cmdCencel,         d->txtPostalSearch,   d->cmdPostalSearch,
+                                   d->cmdLoadPostalData, d->txtSearchData};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget* next = order[i]->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
