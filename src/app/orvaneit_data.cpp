@@ -134,6 +134,19 @@ void import(const QString& bookPath, const QString& path, const QString& tableNa
         say(stdout, found.note);
 }
 
+// Loads the postal service's downloads beside the book. Data that looks
+// like less than the whole country is loaded all the same, with a warning.
+void loadPostalData(const QStringList& files, const QString& target) {
+    PostalLoad load(target);
+    const auto summary = load.build(files, [](int) { return true; });
+    if (!summary->shortfall().isEmpty())
+        say(stderr, QStringLiteral("경고: ") + summary->shortfall());
+    load.commit();
+    say(stdout, QStringLiteral("우편번호 DB를 불러왔습니다: %1, %2 기준")
+                    .arg(summary->text(),
+                         summary->date.isEmpty() ? QStringLiteral("날짜 모름") : summary->date));
+}
+
 int run(QStringList args) {
     using namespace AddresseeExchange;
     // The program has Access files read here, apart from itself.
