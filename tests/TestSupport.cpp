@@ -164,3 +164,25 @@ void PrintWindowFixture::openWindow() {
     QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowExposed(w));
 }
+
+void TestSupport::damagePage(const QString& dbFile) {
+    QFile file(dbFile);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const qint64 pageSize = 4096;
+    QVERIFY(file.seek(file.size() / pageSize / 2 * pageSize));
+    file.write(QByteArray(pageSize, 0));
+    // A new change counter makes open connections drop what they cached.
+    QVERIFY(file.seek(24));
+    file.write("\x7f\x7f\x7f\x7f", 4);
+}
+
+QRect TestSupport::inkBounds(const QImage& image, const QRect& area) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}

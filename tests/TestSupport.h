@@ -58,6 +58,12 @@ void setSender(const QHash<QString, QString>& fields);
 QList<QStringList> query(const QString& dbFile, const QString& sql);
 // A fingerprint of a file's bytes, to show it was left untouched.
 QByteArray digest(const QString& path);
+// Zeroes a page in the middle of a database file, as a failing disk does,
+// so that connections already open see it too.
+void damagePage(const QString& dbFile);
+// The smallest rectangle holding every dark pixel of the image inside the
+// area, in pixels.
+QRect inkBounds(const QImage& image, const QRect& area);
 // Clicks a button, failing the test when it is disabled.
 void click(QAbstractButton* button);
 } // namespace TestSupport

@@ -183,10 +183,10 @@ void ExchangeMenu::exportTo(const QString& path, Format format, bool chosenOnly)
     if (path.isEmpty())
         return;
     try {
-        const QList<QStringList> rows = readBook(book(), chosenOnly ? chosenSeqs() : QStringList());
-        writeFile(path, write(format, rows));
+        const qsizetype count =
+            exportFile(book(), format, path, chosenOnly ? chosenSeqs() : QStringList());
         MessageBox::done(window, QStringLiteral("%1명을 %2 파일로 내보냈습니다")
-                                     .arg(rows.size())
+                                     .arg(count)
                                      .arg(QFileInfo(path).fileName()));
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
@@ -323,10 +323,30 @@ void ExchangeMenu::backupTo(const QString& path) {
     if (path.isEmpty())
         return;
     try {
+        // A copy of a damaged book is worth keeping, but only when the user
+        // knows what it is.
+        const QString damage = BookBackup::damage(book());
+        if (!damage.isEmpty() &&
+            MessageBox::show(window,
+                             QStringLiteral("주소록 파일 %1 이(가) 손상되었습니다.\n(%2)\n손상된 "
+                                            "그대로 %3 파일로 복사해 둡니까?\n이 복사본은 "
+                                            "복원할 수 없습니다")
+                                 .arg(book().path(), damage.section(QLatin1Char('\n'), 0, 0),
+                                      QFileInfo(path).fileName()),
+                             MessageBox::Icon::Exclamation,
+                             MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes)
+            return;
         BookBackup::backup(book(), path);
-        MessageBox::done(
-            window,
-            QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(QFileInfo(path).fileName()));
+        if (damage.isEmpty())
+            MessageBox::done(
+                window,
+                QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(QFileInfo(path).fileName()));
+        else
+            tell(window,
+                 QStringLiteral("손상된 주소록을 %1 파일로 복사했습니다. 이 복사본도 손상되어 "
+                                "있습니다")
+                     .arg(QFileInfo(path).fileName()),
+                 MessageBox::Icon::Exclamation);
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
     }

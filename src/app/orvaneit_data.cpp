@@ -21,7 +21,7 @@
 
 namespace {
 const char* const usage = "사용법: orvaneit-data [--book 파일] export --csv|--vcard 파일 | "
-                          "import 파일 [--table 표] | backup 파일 | "
+                          "import 파일 [--table 표] | backup [--damaged] 파일 | "
                           "zipcodes 파일…";
 
 const char* const help = "\n"
@@ -33,6 +33,7 @@ const char* const help = "\n"
                          "                        Access 파일의 표에서 주소를 추가합니다. 이\n"
                          "                        프로그램의 Access 주소록은 표 없이 통째로\n"
                          "  backup 파일           주소록을 파일로 백업합니다\n"
+                         "  backup --damaged 파일 손상된 주소록도 그대로 복사합니다 (끝 상태 3)\n"
                          "  zipcodes 파일…        우체국의 우편번호 DB를 주소록 옆에 불러옵니다\n"
                          "  --book 파일           프로그램의 주소록 대신 이 주소록 파일을 씁니다\n"
                          "  --help                이 안내를 보여 줍니다";
@@ -103,6 +104,12 @@ void import(const QString& bookPath, const QString& path, const QString& tableNa
     // behind its back.
     BookLock lock(bookPath);
     const BookLock::State state = lock.take();
+    if (state == BookLock::State::HeldElsewhere &&
+        BookLock::holder(bookPath) == QCoreApplication::applicationName())
+        throw StoreError(QStringLiteral("%1 주소록에 다른 가져오기(orvaneit-data)가 주소를 "
+                                        "더하고 있어 가져올 수 없습니다. 그 가져오기가 "
+                                        "끝난 뒤에 다시 하십시오")
+                             .arg(bookPath));
     if (state == BookLock::State::HeldElsewhere)
         throw StoreError(QStringLiteral("주소록이 프로그램에 열려 있어 가져올 수 없습니다. "
                                         "프로그램을 닫은 뒤에 다시 하십시오"));
@@ -147,6 +154,26 @@ void loadPostalData(const QStringList& files, const QString& target) {
                          summary->date.isEmpty() ? QStringLiteral("날짜 모름") : summary->date));
 }
 
+// A damaged book is copied only when asked for (--damaged), and such a copy
+// ends with status 3 so that no script takes it for a good backup.
+int backup(const QString& book, const QString& target, bool damagedToo) {
+    const auto connection = AddressBook::open(book, true);
+    const QString damage = BookBackup::damage(*connection);
+    if (!damage.isEmpty() && !damagedToo)
+        throw StoreError(QStringLiteral("%1 파일이 손상되어 백업하지 않았습니다. 손상된 그대로 "
+                                        "복사해 두려면 backup --damaged %2 로 하십시오.\n(%3)")
+                             .arg(book, target, damage.section(QLatin1Char('\n'), 0, 0)));
+    BookBackup::backup(*connection, target);
+    if (damage.isEmpty()) {
+        say(stdout, QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(target));
+        return 0;
+    }
+    say(stderr, QStringLiteral("손상된 주소록을 %1 파일로 복사했습니다. 이 복사본도 손상되어 "
+                               "있어 복원할 수 없습니다")
+                    .arg(target));
+    return 3;
+}
+
 int run(QStringList args) {
     using namespace AddresseeExchange;
     // The program has Access files read here, apart from itself.
@@ -155,7 +182,7 @@ int run(QStringList args) {
     QString book = takeOption(args, QStringLiteral("--book"));
     if (book.isEmpty()) {
         book = AppPaths::addressBookPath();
-    } else if (!QFileInfo(book).isFile()) {
+    } else if (!QFileInfo::exists(book)) {
         // A mistyped name must not become a new, empty book.
         throw StoreError(QStringLiteral("주소록 파일이 없습니다: %1").arg(book));
     }
@@ -167,15 +194,16 @@ int run(QStringList args) {
     }
     if (command == QLatin1String("export") && args.size() == 3 &&
         (args[1] == QLatin1String("--csv") || args[1] == QLatin1String("--vcard"))) {
-        const auto rows = readBook(*AddressBook::open(book));
-        writeFile(args[2],
-                  write(args[1] == QLatin1String("--csv") ? Format::Csv : Format::VCard, rows));
-        say(stdout, QStringLiteral("%1명을 %2 파일로 내보냈습니다").arg(rows.size()).arg(args[2]));
+        // Exporting only reads: a book the user may only read goes out too.
+        const qsizetype count =
+            exportFile(*AddressBook::open(book, true),
+                       args[1] == QLatin1String("--csv") ? Format::Csv : Format::VCard, args[2]);
+        say(stdout, QStringLiteral("%1명을 %2 파일로 내보냈습니다").arg(count).arg(args[2]));
     } else if (command == QLatin1String("import") && args.size() == 2) {
         import(book, args[1], table);
-    } else if (command == QLatin1String("backup") && args.size() == 2) {
-        BookBackup::backup(*AddressBook::open(book), args[1]);
-        say(stdout, QStringLiteral("주소록을 %1 파일로 백업했습니다").arg(args[1]));
+    } else if (command == QLatin1String("backup") && args.size() >= 2 && args.size() <= 3 &&
+               (args.size() == 2 || args[1] == QLatin1String("--damaged"))) {
+        return backup(book, args.last(), args.size() == 3);
     } else if (command == QLatin1String("zipcodes") && args.size() >= 2) {
         loadPostalData(args.mid(1), QFileInfo(book).dir().filePath(PostalSchema::fileName));
     } else if (command.isEmpty()) {

@@ -108,8 +108,8 @@ std::shared_ptr<Connection> AddressBook::open() {
     return open(AppPaths::addressBookPath());
 }
 
-std::shared_ptr<Connection> AddressBook::open(const QString& path) {
-    auto connection = Connection::open(path, tables);
+std::shared_ptr<Connection> AddressBook::open(const QString& path, bool readOnly) {
+    auto connection = Connection::open(path, tables, readOnly);
     connection->requireColumns(tables[0], columnsOf(AddresseeFields::fields));
     connection->requireColumns(tables[1], columnsOf(SenderFields::fields));
     return connection;

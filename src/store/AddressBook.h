@@ -18,9 +18,10 @@ inline const QString PersonalTable = QStringLiteral("personal");
 // left as it is.
 std::shared_ptr<Connection> openOrCreate();
 std::shared_ptr<Connection> openOrCreate(const QString& path);
-// A further connection to the existing file.
+// A further connection to the existing file; one that only reads needs no
+// permission to write.
 std::shared_ptr<Connection> open();
-std::shared_ptr<Connection> open(const QString& path);
+std::shared_ptr<Connection> open(const QString& path, bool readOnly = false);
 
 // The number last handed out as seq, as found in the book: the leading
 // digits of the seq of the most recently added row, "0" when there is none.

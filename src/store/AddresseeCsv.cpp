@@ -8,7 +8,23 @@
 #include <algorithm>
 
 namespace {
-void appendField(QString& out, const QString& value) {
+// A spreadsheet runs a cell that starts with one of these as a formula.
+bool startsFormula(QStringView value) {
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    return !value.isEmpty() && starts.contains(value.front());
+}
+
+// Whether the value goes out behind an apostrophe: a formula, and a value
+// that would read back as one that went out so ('=..., ''=...). Spreadsheets
+// take the leading apostrophe as the mark of text.
+bool guarded(QStringView value) {
+    while (value.startsWith(QLatin1Char('\'')))
+        value = value.mid(1);
+    return startsFormula(value);
+}
+
+void appendField(QString& out, const QString& text) {
+    const QString value = guarded(text) ? QLatin1Char('\'') + text : text;
     // Semicolons and tabs too: spreadsheets may be set to split at them.
     static const QString special = QStringLiteral(",\"\r\n;\t");
     bool quote = false;
@@ -129,6 +145,13 @@ ForeignTable AddresseeCsv::readTable(const QByteArray& bytes) {
     table.records = parse(decoded.text);
     if (!table.records.isEmpty())
         table.columns = table.records.takeFirst();
+    // The apostrophe write() put before a formula comes off.
+    for (QStringList& record : table.records) {
+        for (QString& value : record) {
+            if (value.startsWith(QLatin1Char('\'')) && guarded(QStringView(value).mid(1)))
+                value.remove(0, 1);
+        }
+    }
     const ColumnMapping::Mapping known = ColumnMapping::guess(table.columns);
     if (std::none_of(known.begin(), known.end(),
                      [](int field) { return field != ColumnMapping::Ignored; }))

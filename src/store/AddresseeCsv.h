@@ -12,6 +12,9 @@
 // "미사용"); reading takes those words and the codes "1" and "2".
 namespace AddresseeCsv {
 // UTF-8 with a byte-order mark, so that spreadsheet programs keep the Hangul.
+// A value a spreadsheet would run as a formula (one that starts with "=",
+// "+", "-", "@", a tab or a carriage return) goes out behind an apostrophe,
+// which spreadsheets take as the mark of text; read() takes it off again.
 QByteArray write(const QList<QStringList>& rows);
 
 // Reads a file whose first row names the columns. A file whose first row

@@ -1,6 +1,8 @@
 #include "AddresseeExchange.h"
 
 #include "AddresseeCsv.h"
+#include "FileProblem.h"
+#include "Statement.h"
 #include "StoreError.h"
 #include "TextRules.h"
 #include "VCard.h"
@@ -9,9 +11,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace {
 using namespace AddresseeFields;
@@ -37,18 +36,23 @@ QString fileName(const QString& path) {
 
 QList<QStringList> AddresseeExchange::readBook(const Connection& book, const QStringList& seqs) {
     const QSet<QString> wanted(seqs.begin(), seqs.end());
-    QSqlQuery q(book.db());
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("select %1 from customer order by rowid").arg(columnList())))
-        throw StoreError(QStringLiteral("주소록을 읽지 못했습니다.\n") + q.lastError().text());
     QList<QStringList> rows;
-    while (q.next()) {
-        QStringList row;
-        row.reserve(Count);
-        for (int i = 0; i < Count; ++i)
-            row << q.value(i).toString();
-        if (wanted.isEmpty() || wanted.contains(row[Seq]))
-            rows << row;
+    qsizetype read = 0;
+    try {
+        Statement q(book,
+                    QStringLiteral("select %1 from customer order by rowid").arg(columnList()));
+        for (; q.next(); ++read) {
+            QStringList row;
+            row.reserve(Count);
+            for (int i = 0; i < Count; ++i)
+                row << q.text(i);
+            if (wanted.isEmpty() || wanted.contains(row[Seq]))
+                rows << row;
+        }
+    } catch (const StoreError& e) {
+        // Half a book is never handed on as if it were the whole.
+        throw StoreError(e.message() +
+                         QStringLiteral("\n주소를 %1명 읽은 뒤로는 더 읽지 못했습니다").arg(read));
     }
     return rows;
 }
@@ -60,16 +64,30 @@ QByteArray AddresseeExchange::write(Format format, const QList<QStringList>& row
 void AddresseeExchange::writeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw StoreError(QStringLiteral("%1 파일에 쓰지 못했습니다.\n%2")
-                             .arg(fileName(path), file.errorString()));
+        throw StoreError(
+            QStringLiteral("%1 파일에 쓰지 못했습니다.\n%2")
+                .arg(fileName(path), FileProblem::whyNotWritten(path, file.errorString())));
 }
 
 QByteArray AddresseeExchange::readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw StoreError(QStringLiteral("%1 파일을 읽지 못했습니다.\n%2")
-                             .arg(fileName(path), file.errorString()));
+        throw StoreError(
+            QStringLiteral("%1 파일을 읽지 못했습니다.\n%2")
+                .arg(fileName(path), FileProblem::whyNotRead(path, file.errorString())));
     return file.readAll();
+}
+
+qsizetype AddresseeExchange::exportFile(const Connection& book, Format format, const QString& path,
+                                        const QStringList& seqs) {
+    QList<QStringList> rows;
+    try {
+        rows = readBook(book, seqs);
+    } catch (const StoreError& e) {
+        throw StoreError(e.message() + QStringLiteral("\n%1 파일로 내보내지 않았습니다").arg(path));
+    }
+    writeFile(path, write(format, rows));
+    return rows.size();
 }
 
 AddresseeExchange::Preview AddresseeExchange::preview(const QByteArray& bytes,
@@ -127,18 +145,20 @@ bool keeps(const QString& seq, const QSet<QString>& taken) {
            !taken.contains(seq);
 }
 
-void replaceSender(QSqlQuery& q, const QStringList& sender) {
+QString marksFor(qsizetype count) {
     QStringList marks;
-    for (int i = 0; i < sender.size(); ++i)
+    for (qsizetype i = 0; i < count; ++i)
         marks << QStringLiteral("?");
-    if (!q.exec(QStringLiteral("delete from personal")) ||
-        !q.prepare(
-            QStringLiteral("insert into personal values (%1)").arg(marks.join(QLatin1Char(',')))))
-        throw StoreError(q.lastError().text());
+    return marks.join(QLatin1Char(','));
+}
+
+void replaceSender(const Connection& book, const QStringList& sender) {
+    Statement(book, QStringLiteral("delete from personal")).run();
+    Statement insert(book,
+                     QStringLiteral("insert into personal values (%1)").arg(marksFor(sender.size())));
     for (int i = 0; i < sender.size(); ++i)
-        q.bindValue(i, sender[i].isNull() ? QString(QLatin1String("")) : sender[i]);
-    if (!q.exec())
-        throw StoreError(q.lastError().text());
+        insert.bind(i + 1, sender[i]);
+    insert.run();
 }
 } // namespace
 
@@ -147,48 +167,44 @@ std::optional<AddresseeExchange::Added> AddresseeExchange::add(const Connection&
                                                                const QString& lastSeq,
                                                                const Progress& progress,
                                                                const QStringList& sender) {
-    QSqlDatabase db = book.db();
-    QSqlQuery q(db);
-    const auto rollback = [&] { QSqlQuery(db).exec(QStringLiteral("rollback")); };
+    Statement begin(book, QStringLiteral("begin immediate"));
+    Statement rollback(book, QStringLiteral("rollback"));
     const auto fail = [&](const QString& detail) {
-        rollback();
+        try {
+            rollback.run();
+        } catch (const StoreError&) { // nothing was begun
+        }
         throw StoreError(QStringLiteral("주소를 추가하지 못했습니다. 아무것도 추가하지 "
                                         "않았습니다.\n%1")
                              .arg(detail));
     };
-    // No other program can hand out a number until this one commits.
-    if (!q.exec(QStringLiteral("begin immediate")))
-        fail(q.lastError().text());
     QSet<QString> taken;
-    if (!q.exec(QStringLiteral("select seq from customer")))
-        fail(q.lastError().text());
-    while (q.next())
-        taken.insert(q.value(0).toString());
-    // Rows that keep their seq hold it before any row is numbered.
     QList<bool> kept;
-    for (const QStringList& row : rows) {
-        kept << keeps(row[Seq], taken);
-        if (kept.last())
-            taken.insert(row[Seq]);
-    }
-    if (!sender.isEmpty()) {
-        try {
-            replaceSender(q, sender);
-        } catch (const StoreError& e) {
-            fail(e.message());
+    std::optional<Statement> insert;
+    try {
+        // No other program can hand out a number until this one commits.
+        begin.run();
+        Statement seqs(book, QStringLiteral("select seq from customer"));
+        while (seqs.next())
+            taken.insert(seqs.text(0));
+        // Rows that keep their seq hold it before any row is numbered.
+        for (const QStringList& row : rows) {
+            kept << keeps(row[Seq], taken);
+            if (kept.last())
+                taken.insert(row[Seq]);
         }
+        if (!sender.isEmpty())
+            replaceSender(book, sender);
+        insert.emplace(book, QStringLiteral("insert into customer (%1) values (%2)")
+                                 .arg(columnList(), marksFor(Count)));
+    } catch (const StoreError& e) {
+        fail(e.message());
     }
-    QStringList marks;
-    for (int i = 0; i < Count; ++i)
-        marks << QStringLiteral("?");
-    if (!q.prepare(QStringLiteral("insert into customer (%1) values (%2)")
-                       .arg(columnList(), marks.join(QLatin1Char(',')))))
-        fail(q.lastError().text());
     Added added{lastSeq, {}};
     qint64 number = lastSeq.toLongLong();
     for (qsizetype r = 0; r < rows.size(); ++r) {
         if (progress && r % 100 == 0 && !progress(r, rows.size())) {
-            rollback();
+            rollback.run();
             return std::nullopt;
         }
         QString seq = rows[r][Seq];
@@ -207,19 +223,25 @@ std::optional<AddresseeExchange::Added> AddresseeExchange::add(const Connection&
                 added.renumbered << Renumbered{int(r), seq, QString::number(number)};
             seq = QString::number(number);
         }
-        q.bindValue(0, seq);
-        for (int f = 1; f < Count; ++f)
-            q.bindValue(f, rows[r][f].isNull() ? QString(QLatin1String("")) : rows[r][f]);
-        if (!q.exec())
-            fail(QStringLiteral("%1번째 주소: %2").arg(r + 1).arg(q.lastError().text()));
+        try {
+            insert->bind(1, seq);
+            for (int f = 1; f < Count; ++f)
+                insert->bind(f + 1, rows[r][f]);
+            insert->run();
+        } catch (const StoreError& e) {
+            fail(QStringLiteral("%1번째 주소: %2").arg(r + 1).arg(e.message()));
+        }
         added.lastSeq = seq;
     }
     if (progress && !progress(rows.size(), rows.size())) {
-        rollback();
+        rollback.run();
         return std::nullopt;
     }
-    if (!q.exec(QStringLiteral("commit")))
-        fail(q.lastError().text());
+    try {
+        Statement(book, QStringLiteral("commit")).run();
+    } catch (const StoreError& e) {
+        fail(e.message());
+    }
     return added;
 }
 

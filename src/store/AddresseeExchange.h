@@ -18,6 +18,11 @@ QByteArray write(Format format, const QList<QStringList>& rows);
 // Writes the whole file or leaves any earlier one untouched (StoreError).
 void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
+// Writes every addressee, or those with the given seqs, to the file and
+// returns how many. A book that cannot be read to its end writes nothing
+// and says how far it was read (StoreError).
+qsizetype exportFile(const Connection& book, Format format, const QString& path,
+                     const QStringList& seqs = {});
 
 struct Cut {
     int row;

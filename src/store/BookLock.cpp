@@ -1,5 +1,6 @@
 #include "BookLock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -25,8 +26,14 @@ BookLock::State BookLock::take() {
         error = QString::fromLocal8Bit(std::strerror(errno));
         return State::Failed;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        // Told to whoever finds the book held. A lock file only readable
+        // here takes no name, and the lock holds all the same.
+        const QByteArray name = QCoreApplication::applicationName().toUtf8();
+        if (::ftruncate(fd, 0) == 0)
+            (void)!::write(fd, name.constData(), name.size());
         return State::Taken;
+    }
     const int cause = errno;
     ::close(fd);
     fd = -1;
@@ -44,4 +51,9 @@ bool BookLock::isHeld(const QString& bookPath) {
     const bool held = ::flock(probe, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(probe);
     return held;
+}
+
+QString BookLock::holder(const QString& bookPath) {
+    QFile file(bookPath + QStringLiteral(".lock"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(256)) : QString();
 }

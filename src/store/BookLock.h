@@ -14,13 +14,16 @@ class BookLock {
     BookLock(const BookLock&) = delete;
     BookLock& operator=(const BookLock&) = delete;
 
-    // Takes the lock for as long as this object lives. Failed: the lock file
+    // Takes the lock for as long as this object lives and writes the
+    // holder's name (the program's) into the lock file. Failed: the lock file
     // cannot be made or opened (errorText() says why).
     State take();
     QString errorText() const { return error; }
 
     // Whether a running program (this one or another tool) holds the book.
     static bool isHeld(const QString& bookPath);
+    // The name of the program that holds the book, as it wrote it.
+    static QString holder(const QString& bookPath);
 
   private:
     QString lockPath;

@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include "FileProblem.h"
 #include "StoreError.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <atomic>
+#include <cerrno>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -89,6 +91,13 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QStringL
     const QFileInfo info(path);
     if (!info.exists())
         throw StoreError(QStringLiteral("%1 파일이 없습니다").arg(shownPath(path)));
+    // A pipe or a device would hang or read as empty: neither is a book.
+    if (info.isDir())
+        throw StoreError(QStringLiteral("%1 은(는) 파일이 아니라 폴더입니다").arg(shownPath(path)));
+    if (!info.isFile())
+        throw StoreError(QStringLiteral("%1 은(는) 데이타 파일이 아니라 장치나 파이프 같은 "
+                                        "특수 파일입니다")
+                             .arg(shownPath(path)));
     checkPermission(path, readOnly);
     if (info.size() == 0) {
         QString message =
@@ -147,8 +156,13 @@ QString Connection::describe(const QSqlError& error) const {
                               "시도하십시오")
             .arg(shownPath(filePath));
     case 11: // corrupt
+        return QStringLiteral("%1 파일이 손상되었습니다.\n(%2)")
+            .arg(shownPath(filePath), error.databaseText());
     case 26: // not a database
         return notOurs(filePath);
+    case 13: // full
+        return QStringLiteral("%1 파일에 쓰지 못했습니다.\n%2")
+            .arg(shownPath(filePath), FileProblem::cause(ENOSPC));
     case 3:  // no permission
     case 8:  // read-only
     case 14: // cannot open
@@ -159,6 +173,6 @@ QString Connection::describe(const QSqlError& error) const {
         }
         break;
     }
-    return QStringLiteral("%1 파일을 읽거나 쓰지 못했습니다.\n%2")
+    return QStringLiteral("%1 파일을 읽거나 쓰지 못했습니다.\n(%2)")
         .arg(shownPath(filePath), error.text());
 }

@@ -11,10 +11,12 @@ struct Decoded {
     QString text;
     QString encoding; // "UTF-8" or "CP949"
 };
-// UTF-8 when the bytes are valid UTF-8, otherwise CP949. Bytes that are
-// neither are refused (StoreError).
+// A whole file. A byte-order mark at its very start is dropped and means
+// UTF-8; without one, UTF-8 when the bytes are valid UTF-8, otherwise CP949.
+// Every other character is kept, U+FEFF included. Bytes the encoding does
+// not have are refused, naming the line they are in (StoreError).
 Decoded decode(const QByteArray& bytes);
-// Bytes in a named character set; a Korean set is read as CP949, no name as
-// decode() does.
+// A value in a named character set (a Korean set is read as CP949); without
+// a name UTF-8 when valid, otherwise CP949. Nothing is dropped.
 QString decode(const QByteArray& bytes, const QByteArray& charset);
 } // namespace TextEncoding

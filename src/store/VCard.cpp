@@ -113,18 +113,27 @@ bool isQuotedPrintable(const QByteArray& head) {
     return head.toUpper().contains("QUOTED-PRINTABLE");
 }
 
+// One property as the file holds it, folded lines joined, and the line of
+// the file it starts on.
+struct LogicalLine {
+    qsizetype number;
+    QByteArray text;
+};
+
 // Joins folded lines: a line starting with a blank or tab continues the one
 // before; a QUOTED-PRINTABLE value ending in "=" goes on in the next line.
-QList<QByteArray> logicalLines(const QByteArray& bytes) {
-    QList<QByteArray> lines;
+QList<LogicalLine> logicalLines(const QByteArray& bytes) {
+    QList<LogicalLine> lines;
+    qsizetype number = 0;
     for (QByteArray line : bytes.split('\n')) {
+        ++number;
         if (line.endsWith('\r'))
             line.chop(1);
         if (lines.isEmpty()) {
-            lines << line;
+            lines << LogicalLine{number, line};
             continue;
         }
-        QByteArray& last = lines.last();
+        QByteArray& last = lines.last().text;
         const qsizetype colon = last.indexOf(':');
         if (colon > 0 && last.endsWith('=') && isQuotedPrintable(last.left(colon))) {
             last.chop(1);
@@ -132,7 +141,7 @@ QList<QByteArray> logicalLines(const QByteArray& bytes) {
         } else if (line.startsWith(' ') || line.startsWith('\t')) {
             last += line.mid(1);
         } else {
-            lines << line;
+            lines << LogicalLine{number, line};
         }
     }
     return lines;
@@ -314,9 +323,15 @@ AddresseeFields::FileRows VCard::read(const QByteArray& bytes) {
     QStringList row;
     QStringList nameParts;
     Property property;
-    for (const QByteArray& line : logicalLines(bytes)) {
-        if (line.trimmed().isEmpty() || !parse(line, &property))
-            continue;
+    // Only the file's own byte-order mark goes; one inside a value stays.
+    const QByteArray bom("\xEF\xBB\xBF");
+    for (const auto& [number, line] : logicalLines(bytes.startsWith(bom) ? bytes.mid(3) : bytes)) {
+        try {
+            if (line.trimmed().isEmpty() || !parse(line, &property))
+                continue;
+        } catch (const StoreError& e) {
+            throw StoreError(QStringLiteral("%1번째 줄: %2").arg(number).arg(e.message()));
+        }
         const QString value = property.value.trimmed();
         if (property.name == "BEGIN" &&
             value.compare(QLatin1String("VCARD"), Qt::CaseInsensitive) == 0) {

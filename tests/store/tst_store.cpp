@@ -204,7 +204,9 @@ void StoreTest::refusesFilesThatAreNotOurs_data() {
     QTest::newRow("other program") << QByteArray("create table notes(x text)") << notOurs;
     QTest::newRow("no email column") << QByteArray("alter table customer drop column email")
                                      << "customer 테이블에 email 항목이 없습니다";
-    QTest::newRow("truncated") << QByteArray("truncate") << notOurs;
+    QTest::newRow("truncated") << QByteArray("truncate")
+                               << "orvaneit.mdb 파일이 손상되었습니다.\n(database disk image is "
+                                  "malformed)";
 }
 
 void StoreTest::refusesFilesThatAreNotOurs() {
