@@ -191,6 +191,18 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
             QCOMPARE(PageRenderer::sheetImage(printer->jobs[page].lines, sheet, 96),
                      preview->renderPage(page));
         }
+        // The sheet image itself draws from the adjusted origin, not from
+        // the printable area's corner: the shift moves the ink.
+        Sheet unshifted = sheet;
+        unshifted.shift = {};
+        const auto inkAt = [](const Sheet& on) {
+            const QImage image =
+                PageRenderer::sheetImage({{"굴림", 36, 1440, 1440, "■", false}}, on, 288);
+            return TestSupport::inkBounds(image, QRect(200, 200, 600, 600)).topLeft();
+        };
+        const QPoint moved = inkAt(sheet) - inkAt(unshifted) - (sheet.shift / 5).toPoint();
+        QVERIFY2(moved.manhattanLength() <= 1,
+                 qPrintable(QString("%1,%2").arg(moved.x()).arg(moved.y())));
         // Saved as PDF: one page per printed page, its text searchable, its
         // blanks read back as blanks.
         QTemporaryDir dir;

@@ -136,6 +136,15 @@ class SpecialFormTest : public QObject, PrintWindowFixture {
                     QCOMPARE(cells[i].cell.left(), cells[i - 1].cell.right());
             }
         }
+        // Latin letters and digits stand upright like Hangul: turned with the
+        // sheet, a tall "1" or "I" lies across the line on the page.
+        const Sheet sheet{"", QRectF(0, 0, Sheet::Width, Sheet::Height), {}};
+        for (const QString text : {"1", "I", "가"}) {
+            const QRect ink = TestSupport::inkBounds(
+                PageRenderer::sheetImage({{"@굴림", 72, 1440, 1440, text, true}}, sheet, 96),
+                QRect(10, 10, 400, 300));
+            QVERIFY2(ink.width() > ink.height() || text == "가", qPrintable(text));
+        }
     }
 
     void horizontalEnvelopes() {
