@@ -6,7 +6,7 @@ packages="qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 cmake ninja-buil
  xvfb xauth cups libcups2-dev printer-driver-cups-pdf poppler-utils qt6-translations-l10n
  glabels-data librsvg2-bin desktop-file-utils appstream dpkg-dev lintian
  ibus ibus-hangul openbox xdotool dbus-daemon libxcb1-dev
- pkgconf libmdb3 mdbtools-dev mdbtools libarchive-dev"
+ pkgconf libmdb3 mdbtools-dev mdbtools libarchive-dev clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
