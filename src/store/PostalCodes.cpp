@@ -42,7 +42,35 @@ QString pastPrefix(const QString& key) {
     return key + QChar(0xFFFF);
 }
 
-const QString placeColumns = QStringLiteral("zipcode, sido, sigungu, town, ");
+// The columns of a range after the place's own (%1): its ends.
+const QString rangeColumns = QStringLiteral("%1, first_main, first_sub, last_main, last_sub");
+
+// A place from the columns every place query begins with: zipcode, sido,
+// sigungu, town, the road (of a lot, the ri), and whether it lies
+// underground (of a lot, on a mountain).
+PostalPlace placeOf(const QSqlQuery& query, PostalPlace::Kind kind) {
+    PostalPlace p;
+    p.kind = kind;
+    p.zipcode = query.value(0).toString();
+    p.sido = query.value(1).toString();
+    p.sigungu = query.value(2).toString();
+    p.town = query.value(3).toString();
+    (kind == PostalPlace::Kind::Lot ? p.ri : p.road) = query.value(4).toString();
+    (kind == PostalPlace::Kind::Lot ? p.mountain : p.underground) = query.value(5).toInt() == 1;
+    return p;
+}
+
+// A range (rangeColumns) and the number the user typed.
+PostalPlace rangeOf(const QSqlQuery& query, PostalPlace::Kind kind, qint64 main, qint64 sub) {
+    PostalPlace p = placeOf(query, kind);
+    p.firstMain = query.value(6).toLongLong();
+    p.firstSub = query.value(7).toLongLong();
+    p.lastMain = query.value(8).toLongLong();
+    p.lastSub = query.value(9).toLongLong();
+    p.number = main;
+    p.numberSub = sub;
+    return p;
+}
 } // namespace
 
 QString PostalPlace::line() const {
@@ -149,38 +177,32 @@ QList<PostalPlace> PostalCodes::search(const QString& text, int limit) const {
     return found;
 }
 
-QList<PostalPlace> PostalCodes::roads(const QString& key, qint64 main, qint64 sub,
-                                      int limit) const {
+QSqlQuery PostalCodes::select(const QString& columns, const QString& rest,
+                              const QVariantList& values) const {
     QSqlQuery query(file->db());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("select ") + placeColumns +
-                  QStringLiteral("name, underground, first_main, first_sub, last_main, last_sub,"
-                                 " coalesce(kind.parity, -1) from road"
-                                 " join area on area.id = road.area"
-                                 " left join kind on kind.code = road.kind"
-                                 " where namekey >= ? and namekey < ?"
-                                 " order by namekey, sido, sigungu, town, first_main, first_sub"));
-    query.addBindValue(key);
-    query.addBindValue(pastPrefix(key));
+    query.prepare(QStringLiteral("select zipcode, sido, sigungu, town, ") + columns + rest);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
     if (!query.exec())
         throw StoreError(file->describe(query.lastError()));
+    return query;
+}
+
+QList<PostalPlace> PostalCodes::roads(const QString& key, qint64 main, qint64 sub,
+                                      int limit) const {
+    QSqlQuery query = select(rangeColumns.arg(QStringLiteral("name, underground")) +
+                                 QStringLiteral(", coalesce(kind.parity, -1)"),
+                             QStringLiteral(" from road join area on area.id = road.area"
+                                            " left join kind on kind.code = road.kind"
+                                            " where namekey >= ? and namekey < ?"
+                                            " order by namekey, sido, sigungu, town, first_main,"
+                                            " first_sub"),
+                             {key, pastPrefix(key)});
     QList<PostalPlace> found;
     while (found.size() < limit && query.next()) {
-        PostalPlace p;
-        p.kind = PostalPlace::Kind::Road;
-        p.zipcode = query.value(0).toString();
-        p.sido = query.value(1).toString();
-        p.sigungu = query.value(2).toString();
-        p.town = query.value(3).toString();
-        p.road = query.value(4).toString();
-        p.underground = query.value(5).toInt() == 1;
-        p.firstMain = query.value(6).toLongLong();
-        p.firstSub = query.value(7).toLongLong();
-        p.lastMain = query.value(8).toLongLong();
-        p.lastSub = query.value(9).toLongLong();
+        PostalPlace p = rangeOf(query, PostalPlace::Kind::Road, main, sub);
         p.parity = Parity(query.value(10).toInt());
-        p.number = main;
-        p.numberSub = sub;
         if (holds(p, main, sub))
             found << p;
     }
@@ -189,35 +211,17 @@ QList<PostalPlace> PostalCodes::roads(const QString& key, qint64 main, qint64 su
 
 QList<PostalPlace> PostalCodes::lots(const QString& name, bool mountain, qint64 main,
                                      int limit) const {
-    QSqlQuery query(file->db());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("select ") + placeColumns +
-                  QStringLiteral("ri, mountain, first_main, first_sub, last_main, last_sub"
-                                 " from lot join area on area.id = lot.area"
-                                 " where (lot.area in (select id from area where town = ?)"
-                                 " or ri = ?) and mountain = ?"
-                                 " order by sido, sigungu, town, ri, first_main, first_sub"));
-    query.addBindValue(name);
-    query.addBindValue(name);
-    query.addBindValue(mountain ? 1 : 0);
-    if (!query.exec())
-        throw StoreError(file->describe(query.lastError()));
+    QSqlQuery query = select(rangeColumns.arg(QStringLiteral("ri, mountain")),
+                             QStringLiteral(" from lot join area on area.id = lot.area"
+                                            " where (lot.area in (select id from area where"
+                                            " town = ?) or ri = ?) and mountain = ?"
+                                            " order by sido, sigungu, town, ri, first_main,"
+                                            " first_sub"),
+                             {name, name, mountain ? 1 : 0});
     QList<PostalPlace> found;
     while (found.size() < limit && query.next()) {
-        PostalPlace p;
-        p.kind = PostalPlace::Kind::Lot;
-        p.zipcode = query.value(0).toString();
-        p.sido = query.value(1).toString();
-        p.sigungu = query.value(2).toString();
-        p.town = query.value(3).toString();
-        p.ri = query.value(4).toString();
-        p.mountain = query.value(5).toInt() == 1;
-        p.firstMain = query.value(6).toLongLong();
-        p.firstSub = query.value(7).toLongLong();
-        p.lastMain = query.value(8).toLongLong();
-        p.lastSub = query.value(9).toLongLong();
+        PostalPlace p = rangeOf(query, PostalPlace::Kind::Lot, main, 0);
         p.parity = Parity::All;
-        p.number = main;
         if (holds(p, main, 0))
             found << p;
     }
@@ -225,30 +229,15 @@ QList<PostalPlace> PostalCodes::lots(const QString& name, bool mountain, qint64 
 }
 
 QList<PostalPlace> PostalCodes::buildings(const QString& key, qint64 main, int limit) const {
-    QSqlQuery query(file->db());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("select ") + placeColumns +
-                  QStringLiteral("road, underground, main, sub, name, dong from building"
-                                 " join area on area.id = building.area"
-                                 " where namekey >= ? and namekey < ? and (? = 0 or main = ?)"
-                                 " order by namekey, sido, sigungu, road, main, sub limit ?"));
-    query.addBindValue(key);
-    query.addBindValue(pastPrefix(key));
-    query.addBindValue(main);
-    query.addBindValue(main);
-    query.addBindValue(limit);
-    if (!query.exec())
-        throw StoreError(file->describe(query.lastError()));
+    QSqlQuery query =
+        select(QStringLiteral("road, underground, main, sub, name, dong"),
+               QStringLiteral(" from building join area on area.id = building.area"
+                              " where namekey >= ? and namekey < ? and (? = 0 or main = ?)"
+                              " order by namekey, sido, sigungu, road, main, sub limit ?"),
+               {key, pastPrefix(key), main, main, limit});
     QList<PostalPlace> found;
     while (query.next()) {
-        PostalPlace p;
-        p.kind = PostalPlace::Kind::Building;
-        p.zipcode = query.value(0).toString();
-        p.sido = query.value(1).toString();
-        p.sigungu = query.value(2).toString();
-        p.town = query.value(3).toString();
-        p.road = query.value(4).toString();
-        p.underground = query.value(5).toInt() == 1;
+        PostalPlace p = placeOf(query, PostalPlace::Kind::Building);
         p.number = query.value(6).toLongLong();
         p.numberSub = query.value(7).toLongLong();
         p.building = query.value(8).toString();

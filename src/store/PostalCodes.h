@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSqlQuery>
 #include <QString>
 #include <memory>
 
@@ -58,6 +59,8 @@ class PostalCodes {
     QList<PostalPlace> lots(const QString& name, bool mountain, qint64 main, int limit) const;
     QList<PostalPlace> buildings(const QString& key, qint64 main, int limit) const;
     QString meta(const QString& name) const;
+    // Runs "select zipcode, sido, sigungu, town, <columns><rest>" with the values.
+    QSqlQuery select(const QString& columns, const QString& rest, const QVariantList& values) const;
 
     std::shared_ptr<Connection> file;
 };
