@@ -89,5 +89,7 @@ int main(int argc, char** argv) {
     std::printf("letter form run of the same addressees: %.0f ms, %.2f ms per page\n",
                 median(letters), perLetter);
     std::printf("label sheet / letter page: %.2f x (goal: within 3 x)\n", perSheet / perLetter);
+    std::printf("label / letter page, per addressee: %.2f x\n",
+                median(labels) / Addressees / perLetter);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "store/TextRules.h"
 
 #include <QRegularExpression>
+#include <map>
 
 namespace {
 using TextRules::isBlank;
@@ -76,18 +77,40 @@ LabelText LabelTexts::sender(const Recordset& personal) {
 }
 
 FittedText LabelRun::fit(const QStringList& lines, const QString& face, QSizeF room) {
-    const auto fits = [&](const QStringList& set, double size) {
-        return set.size() * PageRenderer::lineHeight(face, size) <= room.height() &&
-               widest(set, face, size) <= room.width();
+    const auto inside = [&](QSizeF size) {
+        return size.width() <= room.width() && size.height() <= room.height();
     };
-    for (double size = LargestSize; size >= SmallestSize; size -= 0.5) {
-        if (fits(lines, size))
-            return FittedText{size, lines, false};
-    }
+    const auto height = [&](const QStringList& set, double size) {
+        return set.size() * double(PageRenderer::lineHeight(face, size));
+    };
+    // Widths grow in step with the size, so the lines measured once at the
+    // largest size tell where to look; only the sizes there are measured.
+    const double widestLargest = widest(lines, face, LargestSize);
+    std::map<double, double> widths{{LargestSize, widestLargest}};
+    const auto extent = [&](double size) {
+        auto known = widths.find(size);
+        if (known == widths.end())
+            known = widths.emplace(size, widest(lines, face, size)).first;
+        return QSizeF(known->second, height(lines, size));
+    };
+    double size = LargestSize;
+    while (size >= SmallestSize &&
+           !inside({widestLargest * size / LargestSize, height(lines, size)}))
+        size -= Step;
+    // The size estimated is measured: lowered while it does not fit, or
+    // else raised while the next size up fits too.
+    bool lowered = false;
+    for (; size >= SmallestSize && !inside(extent(size)); size -= Step)
+        lowered = true;
+    while (!lowered && size < LargestSize && inside(extent(size + Step)))
+        size += Step;
+    if (size >= SmallestSize)
+        return FittedText{size, lines, false, extent(size)};
     QStringList set;
     for (const QString& line : lines)
         set << wrapped(line, face, SmallestSize, room.width());
-    return FittedText{SmallestSize, set, !fits(set, SmallestSize)};
+    const QSizeF wrappedExtent(widest(set, face, SmallestSize), height(set, SmallestSize));
+    return FittedText{SmallestSize, set, !inside(wrappedExtent), wrappedExtent};
 }
 
 LabelRun::LabelRun(LabelSheet sheet, QString face, int start)
@@ -118,10 +141,7 @@ QStringList LabelRun::overflowing() const {
 QStringList LabelRun::outsidePrintable(const Sheet& where) const {
     QStringList who;
     for (const Placed& label : labels) {
-        const double height = PageRenderer::lineHeight(face, label.text.size);
-        const QSizeF text(widest(label.text.lines, face, label.text.size),
-                          height * label.text.lines.size());
-        const QRectF ink(where.origin() + label.at, text);
+        const QRectF ink(where.origin() + label.at, label.text.extent);
         if (!where.printable.contains(ink))
             who << label.who;
     }

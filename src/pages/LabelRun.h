@@ -32,6 +32,7 @@ struct FittedText {
     double size;
     QStringList lines;
     bool overflows;
+    QSizeF extent; // of the lines set, in twips
 };
 
 // Labels laid out on sheets of one kind, in the face chosen, from the label
@@ -40,6 +41,7 @@ class LabelRun {
   public:
     static constexpr double LargestSize = 12;
     static constexpr double SmallestSize = 7;
+    static constexpr double Step = 0.5;
     static FittedText fit(const QStringList& lines, const QString& face, QSizeF room);
 
     LabelRun(LabelSheet sheet, QString face, int start);

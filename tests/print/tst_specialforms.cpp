@@ -138,7 +138,8 @@ class SpecialFormTest : public QObject, PrintWindowFixture {
         }
         // Latin letters and digits stand upright like Hangul: turned with the
         // sheet, a tall "1" or "I" lies across the line on the page.
-        const Sheet sheet{"", QRectF(0, 0, Sheet::Width, Sheet::Height), {}};
+        Sheet sheet;
+        sheet.printable = QRectF(0, 0, Sheet::Width, Sheet::Height);
         for (const QString text : {"1", "I", "가"}) {
             const QRect ink = TestSupport::inkBounds(
                 PageRenderer::sheetImage({{"@굴림", 72, 1440, 1440, text, true}}, sheet, 96),
