@@ -22,16 +22,18 @@ QString millimetres(double twips) {
     return QString::number(twips / TwipsPerMm, 'f', 1);
 }
 
-// "Avery L7163  Mailing labels  99.1 × 38.1 mm, 2 × 7, A4"
+// "Avery L7163  99.1 × 38.1 mm, 2 × 7, A4  Mailing labels": what tells sheets
+// apart first, the maker's words last (and whole in the line's tooltip).
 QString describe(const LabelSheet& sheet) {
     const QList<QRectF> labels = sheet.labels();
     const QPoint last = sheet.rowColumn(int(labels.size()) - 1);
     const QString what = sheet.userDefined ? QStringLiteral("직접 만든 용지") : sheet.description;
-    return QStringLiteral("%1  %2  %3 × %4 mm, %5 × %6, %7")
-        .arg(sheet.name(), what, millimetres(sheet.width), millimetres(sheet.height))
+    return QStringLiteral("%1  %2 × %3 mm, %4 × %5, %6  %7")
+        .arg(sheet.name(), millimetres(sheet.width), millimetres(sheet.height))
         .arg(last.x())
         .arg(last.y())
-        .arg(sheet.paper == QPageSize::Letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
+        .arg(sheet.paper == QPageSize::Letter ? QStringLiteral("Letter") : QStringLiteral("A4"),
+             what);
 }
 } // namespace
 
@@ -105,6 +107,7 @@ void LabelTab::showSheets(const QString& chosen) {
     lstLabelSheets->clear();
     for (int i = 0; i < sheets.size(); ++i) {
         auto* item = new QListWidgetItem(describe(sheets[i]), lstLabelSheets);
+        item->setToolTip(item->text());
         item->setData(Qt::UserRole, i);
         if (sheets[i].name() == chosen)
             lstLabelSheets->setCurrentItem(item);
