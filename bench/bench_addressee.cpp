@@ -6,8 +6,10 @@
 #include "BenchSupport.h"
 #include "addressee/AddresseeWindow.h"
 #include "lookup/AddresseeSearchDialog.h"
+#include "pages/RealPrinter.h"
 #include "pages/RecordingPrinter.h"
 #include "print/PrintWindow.h"
+#include "store/AddresseeBook.h"
 #include "store/AppPaths.h"
 #include "ui/Fonts.h"
 
@@ -56,8 +58,7 @@ int main(int argc, char** argv) {
         delete PrintWindow::instance();
         delete d;
         delete w;
-        AppState::CustomerCursor.reset();
-        AppState::AddressBookDb.reset();
+        AddresseeBook::shutDown();
     }
     // A new row's number checked in the write that stores it, beside the same
     // insert without the check, as rows were stored before. The numbers these

@@ -1,13 +1,14 @@
 // The duplicate-name check of the addressee window and a search of the
 // addressee search dialog with 10,000 addressees (or the number given) in
-// the book, each beside a bare walk of the same rows (the shared cursor read
-// where it stands, nothing compared) and the bare query of the rows from the
+// the book, each beside a bare walk of the same rows (the book's rows read
+// where they are, nothing compared) and the bare query of the rows from the
 // file.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_checks [addressees]
 #include "BenchSupport.h"
 #include "addressee/AddresseeWindow.h"
 #include "lookup/AddresseeSearchDialog.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/AppPaths.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"
@@ -23,14 +24,12 @@ namespace {
 // The rows as both checks read them: name, company and department of each.
 double bareWalk() {
     return ms([] {
-        const Recordset& cursor = *AppState::CustomerCursor;
-        const int name = cursor.columnIndex("name");
-        const int company = cursor.columnIndex("company");
-        const int department = cursor.columnIndex("department");
+        const AddresseeBook& book = *AddresseeBook::shared();
+        using enum AddresseeFields::Index;
         qsizetype total = 0;
-        for (int row = 0; row < cursor.recordCount(); ++row)
-            total += cursor.value(row, name).size() + cursor.value(row, company).size() +
-                     cursor.value(row, department).size();
+        for (int place = 0; place < book.count(); ++place)
+            total += book.value(place, Name).size() + book.value(place, Company).size() +
+                     book.value(place, Department).size();
         if (total == 0)
             std::printf("no rows\n");
     });

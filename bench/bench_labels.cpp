@@ -4,11 +4,12 @@
 // addressees, per printed page.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_labels
 #include "BenchSupport.h"
+#include "pages/RealPrinter.h"
 #include "pages/RecordingPrinter.h"
 #include "print/LabelTab.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintWindow.h"
-#include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/AppPaths.h"
 #include "ui/Fonts.h"
 
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     LabelSheets::setUserSheets(
         {LabelSheets::userSheet("3x8", QPageSize::A4, 3, 8, {70, 37}, {0, 0}, {70, 37}, 3)});
     fillAddressees(Addressees, [](int i) { return families[i % 10] + QString("길동%1").arg(i); });
-    AddressBook::startUp();
+    AddresseeBook::startUp();
 
     QList<double> preview, pdf, labels, letters;
     int sheets = 0;

@@ -3,10 +3,12 @@
 // beside a baseline measured in the same run.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_print
 #include "BenchSupport.h"
+#include "pages/RealPrinter.h"
 #include "pages/RecordingPrinter.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintWindow.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/AppPaths.h"
 #include "ui/Fonts.h"
 
@@ -27,9 +29,7 @@ void fill(int count) {
 }
 
 void reopen() {
-    AppState::CustomerCursor.reset();
-    AppState::AddressBookDb.reset();
-    AddressBook::startUp();
+    AddresseeBook::startUp();
 }
 
 // A run that did not print every page measured something else.
@@ -70,13 +70,13 @@ int main(int argc, char** argv) {
         // Baseline: the recording printer taking the same lines, with the
         // addressee looked up, and nothing else.
         printer.jobs.clear();
-        Recordset& cursor = *AppState::CustomerCursor;
+        const AddresseeBook& book = *AddresseeBook::shared();
         t.restart();
         for (int i = 1; i <= pages; ++i) {
-            cursor.findFirst("seq", QString::number(i));
+            const int place = book.placeOf(QString::number(i));
             for (int line = 0; line < 15; ++line)
-                printer.print(cursor.field("address1"));
-            printer.endDoc();
+                printer.print(book.value(place, AddresseeFields::Address1));
+            printer.endPage();
         }
         baseline << t.nsecsElapsed() / 1e6;
     }

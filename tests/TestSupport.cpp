@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/AppPaths.h"
 
 #include <QAccessible>
@@ -37,14 +38,11 @@ MessageBox::Answer ScriptedAnswerer::answer(QWidget*, const MessageBox::Message&
 
 TempProgramFolder::TempProgramFolder() {
     AppPaths::setProgramFolder(dir.path());
-    AppState::CustomerCursor.reset();
-    AppState::AddressBookDb.reset();
-    AppState::LastSeq = QStringLiteral("0");
+    AddresseeBook::shutDown();
 }
 
 TempProgramFolder::~TempProgramFolder() {
-    AppState::CustomerCursor.reset();
-    AppState::AddressBookDb.reset();
+    AddresseeBook::shutDown();
     AppPaths::setProgramFolder(QString());
 }
 
@@ -159,7 +157,7 @@ void AddresseeWindowFixture::add(const QString& seq, const QString& name, const 
 }
 
 void PrintWindowFixture::openWindow() {
-    AddressBook::startUp();
+    AddresseeBook::startUp();
     w = PrintWindow::open();
     QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowExposed(w));

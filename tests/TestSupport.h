@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressee/AddresseeWindow.h"
+#include "pages/RealPrinter.h"
 #include "pages/RecordingPrinter.h"
 #include "print/PrintWindow.h"
 #include "ui/MessageBox.h"

@@ -5,34 +5,32 @@ namespace {
 struct GridColumn {
     const char* header;
     int blanks;
-    const char* field;
+    AddresseeFields::Index field;
 };
-const GridColumn gridColumns[] = {{"seq", 1, "seq"},
-                                  {"직장/학교", 45, "company"},
-                                  {"부서/학과", 37, "department"},
-                                  {"이름", 20, "name"},
-                                  {"핸드폰", 14, "mobilephone"},
-                                  {"전화(집)", 10, "hometelephone"},
-                                  {"전화(회사)", 7, "companytelephone"}};
+using enum AddresseeFields::Index;
+const GridColumn gridColumns[] = {{"seq", 1, Seq},
+                                  {"직장/학교", 45, Company},
+                                  {"부서/학과", 37, Department},
+                                  {"이름", 20, Name},
+                                  {"핸드폰", 14, MobilePhone},
+                                  {"전화(집)", 10, HomeTelephone},
+                                  {"전화(회사)", 7, CompanyTelephone}};
 } // namespace
 
 AddresseeListModel::AddresseeListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 AddresseeListModel::~AddresseeListModel() {
-    if (cursor)
-        cursor->setObserver(nullptr);
+    if (book)
+        book->setObserver(nullptr);
 }
 
-void AddresseeListModel::setCursor(Recordset* shown) {
+void AddresseeListModel::setBook(AddresseeBook* shown) {
     beginResetModel();
-    if (cursor && cursor != shown)
-        cursor->setObserver(nullptr);
-    cursor = shown;
-    if (cursor) {
-        cursor->setObserver(this);
-        for (int c = 0; c < 7; ++c)
-            fields[c] = cursor->columnIndex(QString::fromLatin1(gridColumns[c].field));
-    }
+    if (book && book != shown)
+        book->setObserver(nullptr);
+    book = shown;
+    if (book)
+        book->setObserver(this);
     endResetModel();
 }
 
@@ -49,7 +47,7 @@ QString AddresseeListModel::widthSample(int column) {
 }
 
 int AddresseeListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !cursor ? 0 : cursor->recordCount();
+    return parent.isValid() || !book ? 0 : book->count();
 }
 
 int AddresseeListModel::columnCount(const QModelIndex& parent) const {
@@ -57,9 +55,9 @@ int AddresseeListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant AddresseeListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || index.column() == 0 || !cursor)
+    if (role != Qt::DisplayRole || index.column() == 0 || !book)
         return QVariant();
-    return cursor->value(index.row(), fields[index.column() - 1]);
+    return book->value(index.row(), gridColumns[index.column() - 1].field);
 }
 
 QVariant AddresseeListModel::headerData(int section, Qt::Orientation orientation, int role) const {

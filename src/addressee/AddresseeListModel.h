@@ -1,12 +1,12 @@
 #pragma once
 
-#include "store/Recordset.h"
+#include "store/AddresseeBook.h"
 
 #include <QAbstractTableModel>
 
-// The addressee window's grid over the shared cursor: a narrow empty column,
+// The addressee window's grid over the address book: a narrow empty column,
 // then seq, company, department, name and the three telephones of each
-// addressee, in the cursor's order. It reads only the rows on screen and
+// addressee, in list order. It reads only the rows on screen and
 // follows each stored, changed or deleted row without reading the others.
 class AddresseeListModel : public QAbstractTableModel, public RowObserver {
     Q_OBJECT
@@ -14,8 +14,8 @@ class AddresseeListModel : public QAbstractTableModel, public RowObserver {
     explicit AddresseeListModel(QObject* parent = nullptr);
     ~AddresseeListModel() override;
 
-    // The cursor shown (nullptr: none).
-    void setCursor(Recordset* cursor);
+    // The book shown (nullptr: none).
+    void setBook(AddresseeBook* book);
     // Blank headers after every row was deleted; a row stored or the rows
     // read again show them again.
     void setHeadersShown(bool shown);
@@ -34,10 +34,9 @@ class AddresseeListModel : public QAbstractTableModel, public RowObserver {
     void rowRemoving(int row) override { beginRemoveRows(QModelIndex(), row, row); }
     void rowRemoved() override { endRemoveRows(); }
     void rowChanged(int row) override;
-    void cursorGone() override { setCursor(nullptr); }
+    void cursorGone() override { setBook(nullptr); }
 
   private:
-    Recordset* cursor = nullptr;
-    int fields[7] = {};
+    AddresseeBook* book = nullptr;
     bool headersShown = true;
 };

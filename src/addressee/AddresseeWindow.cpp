@@ -7,7 +7,7 @@
 #include "lookup/ZipCodeDialog.h"
 #include "print/PrintWindow.h"
 #include "sender/SenderDialog.h"
-#include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/AddresseeFields.h"
 #include "store/AppPaths.h"
 #include "store/StoreError.h"
@@ -26,32 +26,26 @@
 #include <QLocale>
 #include <cmath>
 
-using AppState::CustomerCursor;
-
 namespace {
-const QString captionAdd = QStringLiteral("입력");
-const QString captionUpdate = QStringLiteral("수정");
-
-// What an event does to each button: enabled, disabled or left alone; and
-// the caption it gives the add and change buttons (nullptr: unchanged).
+// What an event does to each button, and whether it starts or ends adding
+// and changing: on, off or left alone.
 enum Change : char { Keep, On, Off };
 struct ButtonChange {
     Change add, update, remove, print, search, zipcode;
-    const char* addCaption;
-    const char* updateCaption;
+    Change adding, changing;
 };
 // In the order of AddresseeWindow::Event.
 const ButtonChange buttonChanges[] = {
-    {Keep, Off, Off, Keep, Keep, Off, nullptr, nullptr},   // start-up: Browse
-    {Keep, Keep, Keep, Off, Off, On, "저장", nullptr},     // "입력": Adding
-    {Keep, Keep, Keep, On, On, Off, "입력", nullptr},      // "저장": Browse
-    {Off, On, On, Off, Keep, Keep, nullptr, nullptr},      // grid double-click: Selected
-    {Off, Keep, Keep, Keep, Keep, Keep, nullptr, nullptr}, // search dialog opened
-    {Off, On, On, Keep, Keep, Keep, nullptr, nullptr},     // chosen in the search: Selected
-    {Keep, Keep, Off, Keep, Off, On, nullptr, "확인"},     // "수정": Editing
-    {On, Off, Off, On, On, Off, nullptr, "수정"},          // "확인": Browse
-    {On, Off, Off, On, On, Keep, nullptr, nullptr},        // "삭제", either answer: Browse
-    {On, Off, Off, On, On, Keep, "입력", "수정"},          // Escape answered Yes: Browse
+    {Keep, Off, Off, Keep, Keep, Off, Keep, Keep},   // start-up: Browse
+    {Keep, Keep, Keep, Off, Off, On, On, Keep},      // "입력": Adding
+    {Keep, Keep, Keep, On, On, Off, Off, Keep},      // "저장": Browse
+    {Off, On, On, Off, Keep, Keep, Keep, Keep},      // grid double-click: Selected
+    {Off, Keep, Keep, Keep, Keep, Keep, Keep, Keep}, // search dialog opened
+    {Off, On, On, Keep, Keep, Keep, Keep, Keep},     // chosen in the search: Selected
+    {Keep, Keep, Off, Keep, Off, On, Keep, On},      // "수정": Editing
+    {On, Off, Off, On, On, Off, Keep, Off},          // "확인": Browse
+    {On, Off, Off, On, On, Keep, Keep, Keep},        // "삭제", either answer: Browse
+    {On, Off, Off, On, On, Keep, Off, Off},          // Escape answered Yes: Browse
 };
 
 // X modifier bits of the Caps Lock and Num Lock state.
@@ -130,8 +124,9 @@ AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
     Twips::place(txtCustomerRemark, 1440, 4680, 7455, 1095);
     cmdCustomerExit = button(B, "cmdCustomerExit", QStringLiteral("종료"), 8040, 480, 1215, 490);
 
-    cmdCustomerAdd = button(this, "cmdCustomerAdd", captionAdd, 10680, 240, 1215, 490);
-    cmdCustomerUpdate = button(this, "cmdCustomerUpdate", captionUpdate, 10680, 840, 1215, 490);
+    cmdCustomerAdd = button(this, "cmdCustomerAdd", QStringLiteral("입력"), 10680, 240, 1215, 490);
+    cmdCustomerUpdate =
+        button(this, "cmdCustomerUpdate", QStringLiteral("수정"), 10680, 840, 1215, 490);
     cmdCustomerDelete =
         button(this, "cmdCustomerDelete", QStringLiteral("삭제"), 10680, 1440, 1215, 490);
     cmdCustomerSearchData =
@@ -263,9 +258,9 @@ bool AddresseeWindow::load() {
     if (!AccessReading::offerConversion(this, AppPaths::addressBookPath()))
         return false;
     try {
-        AddressBook::startUp();
-        showRecord();
-        gridRows->setCursor(CustomerCursor.get());
+        AddresseeBook::startUp();
+        showRecord(0);
+        gridRows->setBook(AddresseeBook::shared());
     } catch (const StoreError& e) {
         MessageBox::show(this, e.message(), MessageBox::Icon::Stop);
         return false;
@@ -274,23 +269,24 @@ bool AddresseeWindow::load() {
     return true;
 }
 
-std::array<Controls::BoundBox, 15> AddresseeWindow::fields() const {
-    return {{{txtCustomerName, "name"},
-             {txtCustomerEmail, "email"},
-             {txtCustomerMobilePhone, "mobilephone"},
-             {chkPrintCondition, "printcondition"},
-             {txtCustomerCompany, "company"},
-             {txtCustomerDepartment, "department"},
-             {txtCustomerDepartPosition, "departposition"},
-             {txtCustomerHomeTelephone, "hometelephone"},
-             {txtCustomerCompanyTelephone, "companytelephone"},
-             {txtCustomerExtentionNumber, "extentionnumber"},
-             {txtCustomerFacsimile, "facsimile"},
-             {txtCustomerZipcode, "zipcode"},
-             {txtCustomerAddress1, "address1"},
-             {txtCustomerAddress2, "address2"},
+std::array<AddresseeWindow::BoundBox, 15> AddresseeWindow::fields() const {
+    using enum AddresseeFields::Index;
+    return {{{txtCustomerName, Name},
+             {txtCustomerEmail, Email},
+             {txtCustomerMobilePhone, MobilePhone},
+             {chkPrintCondition, PrintCondition},
+             {txtCustomerCompany, Company},
+             {txtCustomerDepartment, Department},
+             {txtCustomerDepartPosition, DepartPosition},
+             {txtCustomerHomeTelephone, HomeTelephone},
+             {txtCustomerCompanyTelephone, CompanyTelephone},
+             {txtCustomerExtentionNumber, ExtentionNumber},
+             {txtCustomerFacsimile, Facsimile},
+             {txtCustomerZipcode, Zipcode},
+             {txtCustomerAddress1, Address1},
+             {txtCustomerAddress2, Address2},
              // Shown as stored: an added blank would grow the remark with every save.
-             {txtCustomerRemark, "remark"}}};
+             {txtCustomerRemark, Remark}}};
 }
 
 void AddresseeWindow::setButtons(Event event) {
@@ -303,105 +299,93 @@ void AddresseeWindow::setButtons(Event event) {
         if (to != Keep)
             button->setEnabled(to == On);
     }
-    if (change.addCaption)
-        cmdCustomerAdd->setText(QString::fromUtf8(change.addCaption));
-    if (change.updateCaption)
-        cmdCustomerUpdate->setText(QString::fromUtf8(change.updateCaption));
+    if (change.adding != Keep)
+        editing.adding = change.adding == On;
+    if (change.changing != Keep)
+        editing.changing = change.changing == On;
+    // The second click of each stores.
+    cmdCustomerAdd->setText(editing.adding ? QStringLiteral("저장") : QStringLiteral("입력"));
+    cmdCustomerUpdate->setText(editing.changing ? QStringLiteral("확인") : QStringLiteral("수정"));
     emit typingChanged(typing());
 }
 
 bool AddresseeWindow::typing() const {
-    return cmdCustomerAdd->text() != QStringLiteral("입력") ||
-           cmdCustomerUpdate->text() != QStringLiteral("수정");
+    return editing.adding || editing.changing;
 }
 
-void AddresseeWindow::showRecord() {
-    Recordset& cursor = *CustomerCursor;
-    if (cursor.bof() && cursor.eof()) {
+void AddresseeWindow::showRecord(int place) {
+    const AddresseeBook& book = *AddresseeBook::shared();
+    if (book.count() == 0) {
         MessageBox::show(
             this, QStringLiteral("아직 입력된 데이타가 없거나\n모든 데이타가 삭제되었습니다"),
             MessageBox::Icon::Question);
-        AppState::LastSeq = QStringLiteral("0");
         return;
     }
-    if (cursor.eof())
-        cursor.movePrevious();
-    else if (cursor.bof())
-        cursor.moveFirst();
-    for (const Controls::BoundBox& f : fields())
-        Controls::setBoxValue(f.box, cursor.field(QLatin1String(f.column)));
-    stbPanels[0]->setText(QStringLiteral("record : %1 / %2")
-                              .arg(cursor.absolutePosition() + 1)
-                              .arg(cursor.recordCount()));
-    shown = cursor.field(QStringLiteral("seq"));
+    place = std::clamp(place, 0, book.count() - 1);
+    for (const BoundBox& f : fields())
+        Controls::setBoxValue(f.box, book.value(place, f.field));
+    stbPanels[0]->setText(QStringLiteral("record : %1 / %2").arg(place + 1).arg(book.count()));
+    shown = book.value(place, AddresseeFields::Seq);
 }
 
 void AddresseeWindow::clearBoxes() {
-    for (const Controls::BoundBox& f : fields())
+    for (const BoundBox& f : fields())
         Controls::setBoxValue(f.box, QString());
 }
 
-void AddresseeWindow::updateRecord() {
-    Recordset& cursor = *CustomerCursor;
-    if (cmdCustomerAdd->isEnabled())
-        cursor.setField(QStringLiteral("seq"), AddressBook::nextSeq());
-    for (const Controls::BoundBox& f : fields())
-        cursor.setField(QLatin1String(f.column), Controls::boxValue(f.box));
+QStringList AddresseeWindow::boxValues() const {
+    QStringList values = AddresseeFields::emptyRow();
+    for (const BoundBox& f : fields())
+        values[f.field] = Controls::boxValue(f.box);
+    return values;
 }
 
 void AddresseeWindow::showFailure(const QString& what, const QString& detail) {
     MessageBox::show(this, what + QLatin1Char('\n') + detail, MessageBox::Icon::Stop);
 }
 
-bool AddresseeWindow::standOnShownRecord() {
-    if (!shown.isEmpty() && CustomerCursor->findFirst(QStringLiteral("seq"), shown))
+bool AddresseeWindow::shownRecordFound() {
+    if (!shown.isEmpty() && AddresseeBook::shared()->placeOf(shown) >= 0)
         return true;
     MessageBox::show(this, QStringLiteral("화면의 데이타를 찾을 수 없습니다.\n다시 선택하십시요"),
                      MessageBox::Icon::Exclamation);
     return false;
 }
 
-bool AddresseeWindow::storeBoxes() {
-    Recordset& cursor = *CustomerCursor;
-    const bool adding = cmdCustomerAdd->isEnabled();
-    QString seq;
+bool AddresseeWindow::storeBoxes(bool adding) {
+    AddresseeBook& book = *AddresseeBook::shared();
+    QString seq = shown;
     try {
         if (adding)
-            cursor.addNew();
+            seq = book.add(boxValues());
         else
-            cursor.edit();
-        updateRecord();
-        cursor.update();
-        seq = cursor.field(QStringLiteral("seq"));
+            book.update(seq, boxValues());
     } catch (const StoreError& e) {
-        cursor.cancelUpdate();
         showFailure(adding ? QStringLiteral("입력한 데이타를 저장하지 못했습니다.")
                            : QStringLiteral("수정한 데이타를 저장하지 못했습니다."),
                     e.message());
         return false;
     }
-    if (adding)
-        AppState::LastSeq = seq;
-    // The cursor stands on the stored row, in its place in the list.
-    showRecord();
+    // The stored row, in its place in the list.
+    showRecord(book.placeOf(seq));
     return true;
 }
 
 void AddresseeWindow::cmdCustomerAddClick() {
-    if (cmdCustomerAdd->text() == captionAdd) {
+    if (!editing.adding) {
         setButtons(Event::AddStarted);
         clearBoxes();
         txtCustomerName->setFocus();
         return;
     }
-    if (storeBoxes())
+    if (storeBoxes(true))
         setButtons(Event::Added);
 }
 
 void AddresseeWindow::cmdCustomerUpdateClick() {
-    if (cmdCustomerUpdate->text() == captionUpdate)
+    if (!editing.changing)
         setButtons(Event::EditStarted);
-    else if (standOnShownRecord() && storeBoxes())
+    else if (shownRecordFound() && storeBoxes(false))
         setButtons(Event::Edited);
 }
 
@@ -410,29 +394,26 @@ void AddresseeWindow::cmdCustomerDeleteClick() {
         this, QStringLiteral("삭제 하시겠습니까?\n삭제시 영구히 삭제되며\n되살릴 수 없습니다"),
         MessageBox::Icon::Exclamation, MessageBox::Buttons::YesNo);
     if (answer == MessageBox::Answer::Yes) {
-        Recordset& cursor = *CustomerCursor;
-        if (!standOnShownRecord())
+        if (!shownRecordFound())
             return;
+        AddresseeBook& book = *AddresseeBook::shared();
         try {
-            cursor.deleteCurrent();
+            book.remove(shown);
         } catch (const StoreError& e) {
             showFailure(QStringLiteral("데이타를 삭제하지 못했습니다."), e.message());
             return;
         }
-        if (cursor.recordCount() == 0) {
+        if (book.count() == 0) {
             clearBoxes();
             shown.clear();
             gridRows->setHeadersShown(false);
             MessageBox::show(this, QStringLiteral("모든 데이타가 다 지워졌습니다"),
                              MessageBox::Icon::Information);
             setButtons(Event::DeleteAnswered);
-            AppState::LastSeq = QStringLiteral("0");
             return;
         }
         // The window shows the second row of the list, not the one after the deleted row.
-        cursor.moveFirst();
-        cursor.moveNext();
-        showRecord();
+        showRecord(1);
     }
     setButtons(Event::DeleteAnswered);
 }
@@ -449,8 +430,10 @@ void AddresseeWindow::cmdCustomerSearchDataClick() {
 }
 
 void AddresseeWindow::showChosen(const QString& seq) {
-    if (!seq.isEmpty() && CustomerCursor && CustomerCursor->findFirst(QStringLiteral("seq"), seq))
-        showRecord();
+    const AddresseeBook* book = AddresseeBook::shared();
+    const int place = seq.isEmpty() || !book ? -1 : book->placeOf(seq);
+    if (place >= 0)
+        showRecord(place);
     setButtons(Event::RowChosen);
 }
 
@@ -463,8 +446,8 @@ void AddresseeWindow::cmdSearchZipcodeClick() {
 }
 
 void AddresseeWindow::cmdCustomerExitClick() {
-    if (CustomerCursor)
-        CustomerCursor->close();
+    if (AddresseeBook* book = AddresseeBook::shared())
+        book->close();
     close();
 }
 
@@ -487,9 +470,10 @@ void AddresseeWindow::grdDataListDoubleClick(int row) {
     while (key.startsWith(QLatin1Char(' ')))
         key.remove(0, 1);
     // A double-click on an empty grid finds nothing and is ignored.
-    if (key.isEmpty() || !CustomerCursor->findFirst(QStringLiteral("seq"), key))
+    const int place = key.isEmpty() ? -1 : AddresseeBook::shared()->placeOf(key);
+    if (place < 0)
         return;
-    showRecord();
+    showRecord(place);
     setButtons(Event::RowSelected);
 }
 

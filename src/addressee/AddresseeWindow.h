@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/AddresseeFields.h"
 #include "ui/Controls.h"
 #include "ui/SingleWindow.h"
 
@@ -28,15 +29,24 @@ class AddresseeWindow : public QWidget, public SingleWindow<AddresseeWindow> {
     // file cannot be used (the user has been told).
     bool load();
 
-    void showRecord();
+    // Shows the addressee at the place in the list (the nearest one when
+    // the place is past either end), or says that there is none.
+    void showRecord(int place);
     void clearBoxes();
-    void updateRecord();
 
     // Drops any typing and shows the first addressee in the Browse state.
     void browseFromFirst();
 
+    // Whether a new addressee is being typed ("입력" pressed, "저장" not
+    // yet) and whether the shown one is being changed ("수정" pressed,
+    // "확인" not yet). The buttons' captions follow from them.
+    struct EditState {
+        bool adding = false;
+        bool changing = false;
+    };
+
     // The seq of the addressee the boxes show ("" when none): change and
-    // delete act on this row wherever other windows left the shared cursor.
+    // delete act on this row.
     QString shownSeq() const { return shown; }
 
     QGroupBox* fraOrvane;
@@ -107,7 +117,7 @@ class AddresseeWindow : public QWidget, public SingleWindow<AddresseeWindow> {
     // The addressee chosen in the search dialog (seq empty: none).
     void showChosen(const QString& seq);
 
-    // Input checks and keys (AddresseeWindowKeys.cpp).
+    // Input checks and keys (AddresseeWindowInput.cpp).
     void checkDuplicateName();
 
   protected:
@@ -129,23 +139,31 @@ class AddresseeWindow : public QWidget, public SingleWindow<AddresseeWindow> {
         Cancelled
     };
     void setButtons(Event event);
-    // The boxes and their columns, in the order a row is shown.
-    std::array<Controls::BoundBox, 15> fields() const;
+    // The boxes and their fields, in the order a row is shown.
+    struct BoundBox {
+        QWidget* box;
+        AddresseeFields::Index field;
+    };
+    std::array<BoundBox, 15> fields() const;
+    // What the boxes hold, as the values of a row without its seq.
+    QStringList boxValues() const;
     // Keys and mouse presses seen before the control that gets them; true
     // when the event is used up.
     bool previewInput(QObject* watched, QEvent* event);
     // Escape: asks whether to drop the work in progress and, on Yes,
     // browses from the first addressee.
     void cancelWork();
-    bool standOnShownRecord();
-    // Stores the boxes as a new row (while adding is possible) or into the
-    // shown row, then shows the stored row and refreshes the grid. False
-    // when nothing could be stored (the user has been told).
-    bool storeBoxes();
+    // False, and the user told, when the shown addressee is gone.
+    bool shownRecordFound();
+    // Stores the boxes as a new row or into the shown row, then shows the
+    // stored row and refreshes the grid. False when nothing could be stored
+    // (the user has been told).
+    bool storeBoxes(bool adding);
     void showFailure(const QString& what, const QString& detail);
     void updateKeyPanels(quint32 nativeModifiers);
 
     QString shown;
+    EditState editing;
     AddresseeListModel* gridRows;
     bool insertMode = true;
 };

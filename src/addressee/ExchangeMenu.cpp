@@ -5,7 +5,7 @@
 #include "AddresseeWindow.h"
 #include "ColumnMappingDialog.h"
 #include "ImportPreviewDialog.h"
-#include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/AddresseeCsv.h"
 #include "store/BookBackup.h"
 #include "store/StoreError.h"
@@ -28,8 +28,12 @@ const QString vcardFilter = QStringLiteral("vCard 파일 (*.vcf)");
 const QString bookFilter = QStringLiteral("주소록 백업 (*.mdb)");
 const QString accessFilter = QStringLiteral("Access 데이터베이스 (*.mdb *.accdb);;모든 파일 (*)");
 
+AddresseeBook& addressees() {
+    return *AddresseeBook::shared();
+}
+
 const Connection& book() {
-    return *AppState::AddressBookDb;
+    return addressees().connection();
 }
 
 void tell(QWidget* parent, const QString& text, MessageBox::Icon icon) {
@@ -291,8 +295,8 @@ void ExchangeMenu::addRows(const QList<QStringList>& rows, const QStringList& se
     progress.setMinimumDuration(300);
     std::optional<Added> last;
     try {
-        last = add(
-            book(), rows, AppState::LastSeq,
+        last = addressees().addAll(
+            rows,
             [&](qsizetype done, qsizetype) {
                 progress.setValue(int(done));
                 return !progress.wasCanceled();
@@ -307,7 +311,6 @@ void ExchangeMenu::addRows(const QList<QStringList>& rows, const QStringList& se
                          QStringLiteral("가져오기를 취소했습니다. 아무것도 추가하지 않았습니다"));
         return;
     }
-    AppState::LastSeq = last->lastSeq;
     showBookAgain();
     QString summary = QStringLiteral("%1명을 추가했습니다").arg(rows.size());
     if (!last->renumbered.isEmpty())
@@ -363,8 +366,7 @@ void ExchangeMenu::restoreFrom(const QString& path) {
                                             "바꾸시겠습니까?\n지금 주소록은 옆에 따로 남겨 둡니다")
                                  .arg(QFileInfo(path).fileName())))
             return;
-        kept = BookBackup::restore(book(), path);
-        AppState::LastSeq = AddressBook::lastSeqOf(book());
+        kept = addressees().restore(path);
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
         return;
@@ -377,7 +379,7 @@ void ExchangeMenu::restoreFrom(const QString& path) {
 
 void ExchangeMenu::showBookAgain() {
     try {
-        AppState::CustomerCursor->requery();
+        addressees().reload();
     } catch (const StoreError& e) {
         tell(window, e.message(), MessageBox::Icon::Stop);
         return;

@@ -1,6 +1,6 @@
 #include "AddresseeSearchDialog.h"
 
-#include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/TextRules.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -9,13 +9,9 @@
 
 #include <QMouseEvent>
 
-using AppState::CustomerCursor;
-
 QString AddresseeSearchDialog::resultLine(const QString& seq, const QString& name,
                                           const QString& company, const QString& department) {
-    const QString lead = TextRules::withoutTrailingBlanks(name).isEmpty()
-                             ? QString(42, QLatin1Char(' '))
-                             : QString();
+    const QString lead = TextRules::isNameless(name) ? QString(42, QLatin1Char(' ')) : QString();
     return TextRules::keyedLine(lead + name + QStringLiteral("  ") + company + department, 130,
                                 seq);
 }
@@ -60,30 +56,13 @@ void AddresseeSearchDialog::cmdSearchDataClick() {
     lstFindCustomerData->clear();
     const QString text = TextRules::withoutTrailingBlanks(txtFindSearchData->text());
     QStringList lines;
-    // The addressee window's cursor: without rows (closed) once that window
-    // has been left by its exit button.
-    if (CustomerCursor && CustomerCursor->recordCount() > 0) {
-        const Recordset& cursor = *CustomerCursor;
-        const int seq = cursor.columnIndex(QStringLiteral("seq"));
-        const int name = cursor.columnIndex(QStringLiteral("name"));
-        const int company = cursor.columnIndex(QStringLiteral("company"));
-        const int department = cursor.columnIndex(QStringLiteral("department"));
-        // The rows are read where they are: the shown addressee stays current.
-        // Only a row that matches is copied out.
-        const auto walk = [&](auto matches) {
-            for (int row = 0; row < cursor.recordCount(); ++row) {
-                if (matches(cursor.view(row, name), cursor.view(row, company)))
-                    lines << resultLine(cursor.value(row, seq), cursor.value(row, name),
-                                        cursor.value(row, company), cursor.value(row, department));
-            }
-        };
-        // The whole name first; only when no name is the whole text, the
-        // beginning of the name or else of the company, each row once.
-        walk([&](QStringView rowName, QStringView) { return rowName == text; });
-        if (lines.isEmpty())
-            walk([&](QStringView rowName, QStringView rowCompany) {
-                return rowName.startsWith(text) || rowCompany.startsWith(text);
-            });
+    // The rows are read where they are; none once the addressee window has
+    // been left by its exit button.
+    if (const AddresseeBook* book = AddresseeBook::shared()) {
+        using enum AddresseeFields::Index;
+        for (const int place : book->search(text))
+            lines << resultLine(book->value(place, Seq), book->value(place, Name),
+                                book->value(place, Company), book->value(place, Department));
     }
     if (lines.isEmpty()) {
         MessageBox::show(this,

@@ -1,6 +1,5 @@
 #include "GreetingEnvelope.h"
 
-#include "store/Recordset.h"
 #include "store/TextRules.h"
 
 namespace GreetingEnvelopes {
@@ -16,24 +15,23 @@ const char16_t* const Greetings[11] = {
 } // namespace GreetingEnvelopes
 
 namespace {
-void printSender(Printer& printer, const GreetingEnvelope& envelope, const Recordset& sender,
+void printSender(Printer& printer, const GreetingEnvelope& envelope, const Sender& sender,
                  const QString& horizontalFace, const QString& verticalFace) {
-    auto filled = [&sender](const char* column) {
-        const QString value = sender.field(QString::fromLatin1(column));
+    auto filled = [](const QString& value) {
         return TextRules::isBlank(value) ? QString() : value;
     };
     printer.setFontName(envelope.verticalSender ? verticalFace : horizontalFace);
     printer.setFontSize(GreetingEnvelopes::SenderSize);
     printer.setCurrentX(envelope.senderX);
     printer.setCurrentY(envelope.companyY);
-    printer.print(filled("company"));
+    printer.print(filled(sender.company));
     if (envelope.nameY)
         printer.setCurrentY(*envelope.nameY);
     else
         printer.printBlankLine();
     printer.setCurrentX(envelope.senderX);
-    const QString position = filled("departposition");
-    const QString name = filled("name");
+    const QString position = filled(sender.position);
+    const QString name = filled(sender.name);
     if (!position.isEmpty())
         printer.print(position + QLatin1Char(' ') + name);
     else if (!name.isEmpty())
@@ -50,7 +48,7 @@ void printGreeting(Printer& printer, const GreetingEnvelope& envelope, const QSt
 } // namespace
 
 void GreetingEnvelopes::printPage(Printer& printer, const GreetingEnvelope& envelope,
-                                  const QString& greeting, const Recordset* sender,
+                                  const QString& greeting, const Sender* sender,
                                   const QString& horizontalFace, const QString& verticalFace) {
     printer.startPage();
     if (envelope.greetingFirst)
@@ -59,5 +57,5 @@ void GreetingEnvelopes::printPage(Printer& printer, const GreetingEnvelope& enve
         printSender(printer, envelope, *sender, horizontalFace, verticalFace);
     if (!envelope.greetingFirst)
         printGreeting(printer, envelope, greeting);
-    printer.endDoc();
+    printer.endPage();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "PrintedValues.h"
 #include "Printer.h"
 
 #include <optional>
-
-class Recordset;
 
 // Where a congratulatory or condolence envelope on one letter form takes
 // its greeting and the sender's lines (twips, points).
@@ -38,5 +37,5 @@ extern const char16_t* const Greetings[11];
 // row the greeting is printed alone. The faces are those chosen in the
 // print window.
 void printPage(Printer& printer, const GreetingEnvelope& envelope, const QString& greeting,
-               const Recordset* sender, const QString& horizontalFace, const QString& verticalFace);
+               const Sender* sender, const QString& horizontalFace, const QString& verticalFace);
 } // namespace GreetingEnvelopes

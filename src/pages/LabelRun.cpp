@@ -2,7 +2,6 @@
 
 #include "LetterForm.h"
 #include "PageRenderer.h"
-#include "store/Recordset.h"
 #include "store/TextRules.h"
 
 #include <QRegularExpression>
@@ -50,30 +49,20 @@ QStringList wrapped(const QString& line, const QString& face, double size, doubl
 }
 } // namespace
 
-LabelText LabelTexts::addressee(const Recordset& customer) {
-    const auto field = [&customer](const char* column) {
-        return customer.field(QString::fromLatin1(column));
-    };
-    const bool withCompany = LetterForms::numberAtStart(field("printcondition")) == 1;
+LabelText LabelTexts::addressee(const Addressee& to) {
+    const bool withCompany = TextRules::numberAtStart(to.printCondition) == 1;
     const QString affiliation =
-        withCompany ? trimmed(field("company")) + QLatin1Char(' ') + trimmed(field("department"))
-                    : QString();
-    const QString name = LetterForms::addresseeNameLine(field("name"), field("departposition"));
-    return LabelText{trimmed(field("name")).isEmpty() ? trimmed(affiliation)
-                                                      : trimmed(field("name")),
-                     filled({field("zipcode"), field("address1"), field("address2"),
-                             affiliation.trimmed(), name})};
+        withCompany ? trimmed(to.company) + QLatin1Char(' ') + trimmed(to.department) : QString();
+    const QString name = LetterForms::addresseeNameLine(to.name, to.position);
+    return LabelText{trimmed(to.name).isEmpty() ? trimmed(affiliation) : trimmed(to.name),
+                     filled({to.zipcode, to.address1, to.address2, affiliation.trimmed(), name})};
 }
 
-LabelText LabelTexts::sender(const Recordset& personal) {
-    const auto field = [&personal](const char* column) {
-        return personal.field(QString::fromLatin1(column));
-    };
+LabelText LabelTexts::sender(const Sender& from) {
     return LabelText{
-        trimmed(field("name")),
-        filled({field("zipcode"), field("address1"), field("address2"), field("company"),
-                LetterForms::senderNameLine(field("department"), field("departposition"),
-                                            field("name"))})};
+        trimmed(from.name),
+        filled({from.zipcode, from.address1, from.address2, from.company,
+                LetterForms::senderNameLine(from.department, from.position, from.name)})};
 }
 
 FittedText LabelRun::fit(const QStringList& lines, const QString& face, QSizeF room) {
@@ -171,7 +160,7 @@ void LabelRun::print(Printer& printer, const std::function<bool(int labels)>& do
                 printer.print(label.text.lines[line]);
             }
         }
-        printer.endDoc();
+        printer.endPage();
         next += onThisSheet;
         if (!done(next))
             return;

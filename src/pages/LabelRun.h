@@ -1,12 +1,11 @@
 #pragma once
 
 #include "LabelSheet.h"
+#include "PrintedValues.h"
 #include "Printer.h"
 
 #include <QStringList>
 #include <functional>
-
-class Recordset;
 
 // What one label says, top to bottom, and whom it is for, to name the
 // label in reports.
@@ -19,10 +18,10 @@ namespace LabelTexts {
 // An addressee's label: zip code, address lines, company and department
 // when the addressee has them and is printed with them (as on the forms),
 // and the name line with the forms' honorific.
-LabelText addressee(const Recordset& customer);
+LabelText addressee(const Addressee& addressee);
 // The sender's own label: zip code, address lines, company and the forms'
 // sender name line.
-LabelText sender(const Recordset& personal);
+LabelText sender(const Sender& sender);
 } // namespace LabelTexts
 
 // Text set to fit inside a label: the largest size from 12 down to 7

@@ -1,16 +1,58 @@
 #include "LetterForm.h"
 
-#include "store/Recordset.h"
 #include "store/TextRules.h"
 
 #include <QRegularExpression>
-#include <cmath>
 
 namespace LetterForms {
-const LetterForm QA3801{2914, 3750, 18, 12, "H.P", 8780, 8780, 6237, 6237, 2914, 7600, {}};
-const LetterForm QB3802{3589, 2240, 18, 12, "HP", 8332, 8332, 4500, 4500, 3589, 6100, {}};
-const LetterForm QC3803{3004, 2654, 18, 12, "H.P", 8390, 8390, 5175, 5175, 3004, 7104, {}};
-const LetterForm QD3805{1042, 1042, 23, 15, "H.P", 7680, 9243, 6237, 5440, 1042, 9900, 9900};
+const LetterForm QA3801{.senderX = 2914,
+                        .senderTop = 3750,
+                        .senderCompanySize = 18,
+                        .bodySize = 12,
+                        .mobileLabel = "H.P",
+                        .addresseeX = 8780,
+                        .addresseeZipX = 8780,
+                        .addresseeTopWithCompany = 6237,
+                        .addresseeTopWithoutCompany = 6237,
+                        .postscriptX = 2914,
+                        .senderOnlyPostscriptY = 7600,
+                        .addresseePostscriptY = {}};
+const LetterForm QB3802{.senderX = 3589,
+                        .senderTop = 2240,
+                        .senderCompanySize = 18,
+                        .bodySize = 12,
+                        .mobileLabel = "HP",
+                        .addresseeX = 8332,
+                        .addresseeZipX = 8332,
+                        .addresseeTopWithCompany = 4500,
+                        .addresseeTopWithoutCompany = 4500,
+                        .postscriptX = 3589,
+                        .senderOnlyPostscriptY = 6100,
+                        .addresseePostscriptY = {}};
+const LetterForm QC3803{.senderX = 3004,
+                        .senderTop = 2654,
+                        .senderCompanySize = 18,
+                        .bodySize = 12,
+                        .mobileLabel = "H.P",
+                        .addresseeX = 8390,
+                        .addresseeZipX = 8390,
+                        .addresseeTopWithCompany = 5175,
+                        .addresseeTopWithoutCompany = 5175,
+                        .postscriptX = 3004,
+                        .senderOnlyPostscriptY = 7104,
+                        .addresseePostscriptY = {}};
+const LetterForm QD3805{.senderX = 1042,
+                        .senderTop = 1042,
+                        .senderCompanySize = 23,
+                        .bodySize = 15,
+                        .mobileLabel = "H.P",
+                        .addresseeX = 7680,
+                        .addresseeZipX = 9243,
+                        .addresseeTopWithCompany = 6237,
+                        .addresseeTopWithoutCompany = 5440,
+                        .postscriptX = 1042,
+                        .senderOnlyPostscriptY = 9900,
+                        .addresseePostscriptY = 9900};
 } // namespace LetterForms
 
 namespace {
@@ -26,28 +68,6 @@ QString LetterForms::zipLine(const QString& zipcode) {
         return zipcode;
     const QChar blank = QLatin1Char(' ');
     return zipcode.mid(0, 3) + blank + zipcode.mid(3, 1) + blank + zipcode.mid(4, 3);
-}
-
-int LetterForms::numberAtStart(const QString& text) {
-    QString compact = text;
-    compact.remove(QLatin1Char(' '));
-    compact.remove(QLatin1Char('\t'));
-    qsizetype end = 0;
-    if (end < compact.size() &&
-        (compact[end] == QLatin1Char('-') || compact[end] == QLatin1Char('+')))
-        ++end;
-    bool point = false;
-    while (end < compact.size() &&
-           (compact[end].isDigit() || (compact[end] == QLatin1Char('.') && !point))) {
-        point = point || compact[end] == QLatin1Char('.');
-        ++end;
-    }
-    bool ok = false;
-    const double value = compact.left(end).toDouble(&ok);
-    if (!ok)
-        return 0;
-    // nearbyint rounds a half to the even neighbour.
-    return int(std::nearbyint(std::clamp(value, -32768.0, 32767.0)));
 }
 
 QString LetterForms::addresseeNameLine(const QString& name, const QString& position) {
@@ -72,73 +92,65 @@ QString LetterForms::senderNameLine(const QString& department, const QString& po
 namespace {
 using namespace LetterForms;
 
-void printSender(Printer& printer, const LetterForm& form, const Recordset* sender) {
+void printSender(Printer& printer, const LetterForm& form, const Sender* sender) {
     printer.setFontSize(form.bodySize);
     if (!sender)
         return;
-    auto field = [sender](const char* column) {
-        return sender->field(QString::fromLatin1(column));
-    };
+    const Sender& from = *sender;
     const QChar blank = QLatin1Char(' ');
     printer.setCurrentX(form.senderX);
     printer.setCurrentY(form.senderTop);
-    if (!isBlank(field("company"))) {
+    if (!isBlank(from.company)) {
         printer.setFontSize(form.senderCompanySize);
-        printer.print(field("company"));
+        printer.print(from.company);
     }
     printer.setFontSize(form.bodySize);
     auto line = [&](const QString& text) {
         printer.setCurrentX(form.senderX);
         printer.print(text);
     };
-    line(field("address1"));
-    line(field("address2"));
+    line(from.address1);
+    line(from.address2);
 
-    const QString nameLine =
-        senderNameLine(field("department"), field("departposition"), field("name"));
+    const QString nameLine = senderNameLine(from.department, from.position, from.name);
     if (!nameLine.isEmpty())
         line(nameLine);
 
-    const QString telephone = field("telephone");
-    const QString facsimile = field("facsimile");
     QStringList phones;
-    if (!isBlank(telephone))
-        phones << QStringLiteral("TEL") << trimmed(telephone);
-    if (!isBlank(facsimile))
-        phones << QStringLiteral("FAX") << trimmed(facsimile);
+    if (!isBlank(from.telephone))
+        phones << QStringLiteral("TEL") << trimmed(from.telephone);
+    if (!isBlank(from.facsimile))
+        phones << QStringLiteral("FAX") << trimmed(from.facsimile);
     if (!phones.isEmpty())
         line(phones.join(blank));
 
-    if (!isBlank(field("mobilephone")))
-        line(QString::fromLatin1(form.mobileLabel) + blank + field("mobilephone"));
-    if (!isBlank(field("email")))
-        line(field("email"));
-    line(zipLine(field("zipcode")));
+    if (!isBlank(from.mobilePhone))
+        line(QString::fromLatin1(form.mobileLabel) + blank + from.mobilePhone);
+    if (!isBlank(from.email))
+        line(from.email);
+    line(zipLine(from.zipcode));
 }
 
-void printAddressee(Printer& printer, const LetterForm& form, const Recordset& addressee,
+void printAddressee(Printer& printer, const LetterForm& form, const Addressee& to,
                     const QString& postscript) {
-    auto field = [&addressee](const char* column) {
-        return addressee.field(QString::fromLatin1(column));
-    };
     const QChar blank = QLatin1Char(' ');
-    const bool withCompany = numberAtStart(field("printcondition")) == 1;
+    const bool withCompany = TextRules::numberAtStart(to.printCondition) == 1;
     printer.setCurrentX(form.addresseeX);
     printer.setCurrentY(withCompany ? form.addresseeTopWithCompany
                                     : form.addresseeTopWithoutCompany);
-    printer.print(field("address1"));
+    printer.print(to.address1);
     printer.setCurrentX(form.addresseeX);
-    printer.print(field("address2"));
+    printer.print(to.address2);
     printer.printBlankLine();
     if (withCompany) {
         printer.setCurrentX(form.addresseeX);
-        printer.print(trimmed(field("company")) + blank + trimmed(field("department")));
+        printer.print(trimmed(to.company) + blank + trimmed(to.department));
     }
     printer.setCurrentX(form.addresseeX);
-    printer.print(addresseeNameLine(field("name"), field("departposition")));
+    printer.print(addresseeNameLine(to.name, to.position));
     printer.printBlankLine();
     printer.setCurrentX(form.addresseeZipX);
-    printer.print(zipLine(field("zipcode")));
+    printer.print(zipLine(to.zipcode));
     printer.printBlankLine();
     printer.setCurrentX(form.postscriptX);
     if (form.addresseePostscriptY)
@@ -148,21 +160,20 @@ void printAddressee(Printer& printer, const LetterForm& form, const Recordset& a
 
 } // namespace
 
-void LetterForms::printAddresseePage(Printer& printer, const LetterForm& form,
-                                     const Recordset* sender, const Recordset& addressee,
-                                     const QString& postscript) {
+void LetterForms::printAddresseePage(Printer& printer, const LetterForm& form, const Sender* sender,
+                                     const Addressee& addressee, const QString& postscript) {
     printer.startPage();
     printSender(printer, form, sender);
     printAddressee(printer, form, addressee, postscript);
-    printer.endDoc();
+    printer.endPage();
 }
 
 void LetterForms::printSenderOnlyPage(Printer& printer, const LetterForm& form,
-                                      const Recordset* sender, const QString& postscript) {
+                                      const Sender* sender, const QString& postscript) {
     printer.startPage();
     printSender(printer, form, sender);
     printer.setCurrentX(form.postscriptX);
     printer.setCurrentY(form.senderOnlyPostscriptY);
     printer.print(postscript);
-    printer.endDoc();
+    printer.endPage();
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "PrintedValues.h"
 #include "Printer.h"
 
 #include <QString>
 #include <functional>
 #include <optional>
-
-class Recordset;
 
 // Where one pre-printed letter form expects each block (twips, points).
 struct LetterForm {
@@ -34,8 +33,6 @@ extern const LetterForm QD3805;
 // A five-digit code as it is; any other code as characters 1 to 3, a blank,
 // character 4, a blank, characters 5 to 7.
 QString zipLine(const QString& zipcode);
-// The number at the start of a text, blanks ignored, rounded half to even.
-int numberAtStart(const QString& text);
 // The addressee's name line with its honorific: "홍길동 과장님 귀하", "과장님 귀하"
 // without a name, "귀중" without either.
 QString addresseeNameLine(const QString& name, const QString& position);
@@ -46,8 +43,8 @@ QString senderNameLine(const QString& department, const QString& position, const
 // One whole page, from the page start to the end of the document. Every
 // page sets the sizes of its form; without a sender row the sender lines
 // are left out.
-void printAddresseePage(Printer& printer, const LetterForm& form, const Recordset* sender,
-                        const Recordset& addressee, const QString& postscript);
-void printSenderOnlyPage(Printer& printer, const LetterForm& form, const Recordset* sender,
+void printAddresseePage(Printer& printer, const LetterForm& form, const Sender* sender,
+                        const Addressee& addressee, const QString& postscript);
+void printSenderOnlyPage(Printer& printer, const LetterForm& form, const Sender* sender,
                          const QString& postscript);
 } // namespace LetterForms

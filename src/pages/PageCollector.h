@@ -13,7 +13,7 @@ class PageCollector : public Printer {
     void setPaperA4() override {}
     void followDefaultPrinter() override { page.clear(); }
     void setLandscape() override {}
-    void endDoc() override { pages << std::exchange(page, {}); }
+    void endPage() override { pages << std::exchange(page, {}); }
     Sheet sheetFor(const Paper&) override { return where; }
 
     QList<Page> pages;

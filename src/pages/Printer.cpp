@@ -1,6 +1,7 @@
 #include "Printer.h"
 
 #include "PageRenderer.h"
+#include "store/TextRules.h"
 
 int Printer::lineHeight(const QString& face, double size) {
     return PageRenderer::lineHeight(face, size);
@@ -35,5 +36,6 @@ void Printer::printBlankLine() {
 }
 
 QString PrinterLayer::horizontalFace(const QString& face) {
-    return face.startsWith(QLatin1Char('@')) ? face.mid(1) : face;
+    return face.startsWith(QLatin1Char('@')) ? TextRules::withoutTrailingBlanks(face.mid(1, 50))
+                                             : face;
 }

@@ -70,15 +70,12 @@ class Printer {
     virtual void followDefaultPrinter() = 0;
     virtual void setLandscape() = 0;
     // Everything printed since the last end goes to the printer as one job.
-    virtual void endDoc() = 0;
+    virtual void endPage() = 0;
     // Where pages on the paper land on the default printer; fails with
     // PrinterError like fonts().
     virtual Sheet sheetFor(const Paper& paper) = 0;
     // The same for the forms' paper.
     Sheet sheet() { return sheetFor(Paper()); }
-    // Asked for after an end of document: each page is a job of its own, so
-    // there is nothing to do and no empty sheet comes out.
-    void newPage() {}
     // The start of every page: the default printer, landscape, position
     // (0, 0).
     void startPage();
@@ -127,10 +124,7 @@ class Printer {
 };
 
 namespace PrinterLayer {
-// The printer the program prints to: the system's default printer unless a
-// test has put another in its place.
-Printer& printer();
-void setPrinter(Printer* printer);
-// The face name without a leading "@".
+// The face of horizontal lines for a face name: without a leading "@" (and
+// then at most 50 characters, without trailing blanks).
 QString horizontalFace(const QString& face);
 } // namespace PrinterLayer

@@ -48,7 +48,7 @@ Sheet RealPrinter::sheetFor(const Paper& paper) {
     return Sheet{name, printableArea(device), PrintAdjustment::twips(name), paper, {}};
 }
 
-void RealPrinter::endDoc() {
+void RealPrinter::endPage() {
     const Page done = std::exchange(page, {});
     if (printerName.isEmpty())
         followDefaultPrinter();

@@ -13,7 +13,7 @@ class RealPrinter : public Printer {
     void setPaperA4() override {}
     void followDefaultPrinter() override;
     void setLandscape() override {}
-    void endDoc() override;
+    void endPage() override;
     Sheet sheetFor(const Paper& paper) override;
 
   protected:
@@ -23,3 +23,10 @@ class RealPrinter : public Printer {
     QString printerName;
     Page page;
 };
+
+namespace PrinterLayer {
+// The printer the program prints to: the system's default printer unless a
+// test has put another in its place.
+Printer& printer();
+void setPrinter(Printer* printer);
+} // namespace PrinterLayer

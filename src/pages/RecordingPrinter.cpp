@@ -13,7 +13,7 @@ void RecordingPrinter::followDefaultPrinter() {
     page.followedDefault = true;
 }
 
-void RecordingPrinter::endDoc() {
+void RecordingPrinter::endPage() {
     Job done = page;
     done.a4 = paperA4;
     done.paper = paper();

@@ -20,7 +20,7 @@ class RecordingPrinter : public Printer {
     void setPaperA4() override { paperA4 = true; }
     void followDefaultPrinter() override;
     void setLandscape() override { page.landscape = true; }
-    void endDoc() override;
+    void endPage() override;
     Sheet sheetFor(const Paper& paper) override;
 
     QList<Job> jobs;

@@ -68,18 +68,18 @@ PreviewWindow::PreviewWindow(QWidget* parent, QList<Printer::Page> pages, const 
     layout->addWidget(scrPage);
     resize(1000, 760);
 
-    connect(cmdPreviousPage, &QPushButton::clicked, this, &PreviewWindow::cmdPreviousPage_Click);
-    connect(cmdNextPage, &QPushButton::clicked, this, &PreviewWindow::cmdNextPage_Click);
-    connect(cmdZoomOut, &QPushButton::clicked, this, &PreviewWindow::cmdZoomOut_Click);
-    connect(cmdZoomIn, &QPushButton::clicked, this, &PreviewWindow::cmdZoomIn_Click);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &PreviewWindow::cmdSavePdf_Click);
+    connect(cmdPreviousPage, &QPushButton::clicked, this, &PreviewWindow::cmdPreviousPageClick);
+    connect(cmdNextPage, &QPushButton::clicked, this, &PreviewWindow::cmdNextPageClick);
+    connect(cmdZoomOut, &QPushButton::clicked, this, &PreviewWindow::cmdZoomOutClick);
+    connect(cmdZoomIn, &QPushButton::clicked, this, &PreviewWindow::cmdZoomInClick);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &PreviewWindow::cmdSavePdfClick);
     connect(cmdPreviewClose, &QPushButton::clicked, this, &QDialog::close);
     const std::pair<QKeySequence, void (PreviewWindow::*)()> keys[] = {
-        {QKeySequence(Qt::Key_PageUp), &PreviewWindow::cmdPreviousPage_Click},
-        {QKeySequence(Qt::Key_PageDown), &PreviewWindow::cmdNextPage_Click},
-        {QKeySequence(QKeySequence::ZoomIn), &PreviewWindow::cmdZoomIn_Click},
-        {QKeySequence(Qt::CTRL | Qt::Key_Equal), &PreviewWindow::cmdZoomIn_Click},
-        {QKeySequence(QKeySequence::ZoomOut), &PreviewWindow::cmdZoomOut_Click}};
+        {QKeySequence(Qt::Key_PageUp), &PreviewWindow::cmdPreviousPageClick},
+        {QKeySequence(Qt::Key_PageDown), &PreviewWindow::cmdNextPageClick},
+        {QKeySequence(QKeySequence::ZoomIn), &PreviewWindow::cmdZoomInClick},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), &PreviewWindow::cmdZoomInClick},
+        {QKeySequence(QKeySequence::ZoomOut), &PreviewWindow::cmdZoomOutClick}};
     for (const auto& [key, slot] : keys)
         connect(new QShortcut(key, this), &QShortcut::activated, this, slot);
     scrPage->viewport()->installEventFilter(this);
@@ -101,22 +101,22 @@ void PreviewWindow::showPage() {
     cmdZoomIn->setEnabled(zoom < std::end(Zooms)[-1]);
 }
 
-void PreviewWindow::cmdPreviousPage_Click() {
+void PreviewWindow::cmdPreviousPageClick() {
     current = std::max(0, current - 1);
     showPage();
 }
 
-void PreviewWindow::cmdNextPage_Click() {
+void PreviewWindow::cmdNextPageClick() {
     current = std::min(int(pages.size()) - 1, current + 1);
     showPage();
 }
 
-void PreviewWindow::cmdZoomOut_Click() {
+void PreviewWindow::cmdZoomOutClick() {
     const auto* smaller = std::find(std::begin(Zooms), std::end(Zooms), zoom);
     zoomTo(smaller == std::begin(Zooms) ? zoom : smaller[-1]);
 }
 
-void PreviewWindow::cmdZoomIn_Click() {
+void PreviewWindow::cmdZoomInClick() {
     const auto* larger = std::find(std::begin(Zooms), std::end(Zooms), zoom) + 1;
     zoomTo(larger == std::end(Zooms) ? zoom : *larger);
 }
@@ -140,9 +140,9 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier) {
         const int turn = static_cast<QWheelEvent*>(event)->angleDelta().y();
         if (turn > 0)
-            cmdZoomIn_Click();
+            cmdZoomInClick();
         else if (turn < 0)
-            cmdZoomOut_Click();
+            cmdZoomOutClick();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -168,7 +168,7 @@ bool PreviewWindow::savePdf(const QString& file) const {
     return painter.end();
 }
 
-void PreviewWindow::cmdSavePdf_Click() {
+void PreviewWindow::cmdSavePdfClick() {
     QString file = QFileDialog::getSaveFileName(this, QStringLiteral("PDF로 저장"),
                                                 QDir::home().filePath(QStringLiteral("인쇄.pdf")),
                                                 QStringLiteral("PDF 파일 (*.pdf)"));

@@ -38,11 +38,11 @@ class PreviewWindow : public QDialog {
     QPushButton* cmdPreviewClose;
 
   public slots:
-    void cmdPreviousPage_Click();
-    void cmdNextPage_Click();
-    void cmdZoomOut_Click();
-    void cmdZoomIn_Click();
-    void cmdSavePdf_Click();
+    void cmdPreviousPageClick();
+    void cmdNextPageClick();
+    void cmdZoomOutClick();
+    void cmdZoomInClick();
+    void cmdSavePdfClick();
 
   protected:
     // Ctrl with the mouse wheel zooms.

@@ -4,9 +4,13 @@
 #include "PreviewWindow.h"
 #include "RunProgress.h"
 #include "pages/Faces.h"
+#include "pages/LetterRun.h"
 #include "pages/PageCollector.h"
 #include "pages/PrintAdjustment.h"
+#include "pages/PrintedValues.h"
+#include "pages/RealPrinter.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/StoreError.h"
 #include "store/TextRules.h"
 #include "ui/Controls.h"
@@ -43,6 +47,16 @@ MillimetreBox* millimetres(PrintWindow* window, const char* name, int left, int 
                          MessageBox::Icon::Exclamation);
     });
     return box;
+}
+
+// The list line of an addressee: name, company and department, then its key
+// behind 100 blanks, out of sight.
+QString listLine(const AddresseeBook& book, int place) {
+    using enum AddresseeFields::Index;
+    return TextRules::keyedLine(TextRules::nameColumn(book.value(place, Name)) +
+                                    book.value(place, Company) + QLatin1Char(' ') +
+                                    book.value(place, Department),
+                                100, book.value(place, Seq));
 }
 
 } // namespace
@@ -184,16 +198,6 @@ PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
     centre(this);
 }
 
-QString PrintWindow::listLine(const Recordset& customer) {
-    const QString name = customer.field(QStringLiteral("name"));
-    const QString affiliation = customer.field(QStringLiteral("company")) + QLatin1Char(' ') +
-                                customer.field(QStringLiteral("department"));
-    const QString head = TextRules::withoutTrailingBlanks(name).isEmpty()
-                             ? QString(12, QLatin1Char(' ')) + affiliation
-                             : name + QStringLiteral("  ") + affiliation;
-    return TextRules::keyedLine(head, 100, customer.field(QStringLiteral("seq")));
-}
-
 bool PrintWindow::load() {
     QStringList fonts;
     try {
@@ -211,19 +215,17 @@ bool PrintWindow::load() {
         fonts = Faces::hangulFaces();
     }
     try {
-        senderRow();
+        sender();
     } catch (const StoreError&) {
         // Reported when a page needs the sender row.
     }
     showPrintPosition();
     lstDataAllList->clear();
-    if (Recordset* customers = AppState::CustomerCursor.get()) {
+    if (const AddresseeBook* book = AddresseeBook::shared()) {
         QStringList lines;
-        lines.reserve(customers->recordCount());
-        if (customers->recordCount() > 0) {
-            for (customers->moveFirst(); !customers->eof(); customers->moveNext())
-                lines << listLine(*customers);
-        }
+        lines.reserve(book->count());
+        for (int place = 0; place < book->count(); ++place)
+            lines << listLine(*book, place);
         lstDataAllList->addItems(lines);
     }
     Faces::sort(fonts);
@@ -238,7 +240,7 @@ bool PrintWindow::load() {
     return true;
 }
 
-const Recordset* PrintWindow::senderRow() {
+std::optional<Sender> PrintWindow::sender() {
     try {
         if (!personalCursor)
             personalCursor =
@@ -249,7 +251,9 @@ const Recordset* PrintWindow::senderRow() {
         personalCursor.reset();
         throw;
     }
-    return personalCursor->recordCount() > 0 ? personalCursor.get() : nullptr;
+    if (personalCursor->recordCount() == 0)
+        return std::nullopt;
+    return PrintedValues::senderOf(*personalCursor);
 }
 
 Sheet PrintWindow::previewSheet(const Paper& paper) {
@@ -289,13 +293,8 @@ void PrintWindow::spnPrintPositionChanged() {
 
 void PrintWindow::cboPrinterFontClick() {
     const QString face = cboPrinterFont->currentText();
-    if (face.startsWith(QLatin1Char('@'))) {
-        verticalFontName = face;
-        horizontalFontName = TextRules::withoutTrailingBlanks(face.mid(1, 50));
-    } else {
-        horizontalFontName = face;
-        verticalFontName = QLatin1Char('@') + face;
-    }
+    horizontalFontName = PrinterLayer::horizontalFace(face);
+    verticalFontName = face.startsWith(QLatin1Char('@')) ? face : QLatin1Char('@') + face;
 }
 
 void PrintWindow::chkPersonInfoPrintClick() {
@@ -395,42 +394,29 @@ const LetterForm& PrintWindow::chosenForm() const {
 
 int PrintWindow::letterEntries() const {
     return chkPersonInfoPrint->isChecked()
-               ? std::max(0, LetterForms::numberAtStart(txtNumberOfCopies->text()))
+               ? std::max(0, TextRules::numberAtStart(txtNumberOfCopies->text()))
                : lstDataPrintList->count();
 }
 
 void PrintWindow::layOutLetters(Printer& printer, const LetterForm& form,
                                 const std::function<bool(int entry)>& done) {
-    printer.setFontName(horizontalFontName);
-    const Recordset* sender = senderRow();
-    const QString postscript = txtPostScript->text();
-    const int entries = letterEntries();
+    const LetterRun run(form, sender(), txtPostScript->text());
     if (chkPersonInfoPrint->isChecked()) {
-        for (int k = 1; k <= entries; ++k) {
-            LetterForms::printSenderOnlyPage(printer, form, sender, postscript);
-            if (entries > k)
-                printer.newPage();
-            if (!done(k - 1))
-                return;
-        }
+        run.print(printer, horizontalFontName, letterEntries(), {}, done);
         return;
     }
-    Recordset* customers = AppState::CustomerCursor.get();
-    if (customers && !customers->isOpen())
-        customers->requery();
+    AddresseeBook* book = AddresseeBook::shared();
+    if (book && !book->isOpen())
+        book->reload();
     QStringList lines;
-    for (int i = 0; i < entries; ++i)
+    for (int i = 0; i < letterEntries(); ++i)
         lines << lstDataPrintList->item(i)->text();
-    for (int i = 0; i < entries; ++i) {
-        // An addressee deleted since the window opened is skipped.
-        if (customers && customers->seek(QStringLiteral("seq"), TextRules::lineKey(lines[i]))) {
-            LetterForms::printAddresseePage(printer, form, sender, *customers, postscript);
-            if (entries >= 2)
-                printer.newPage();
-        }
-        if (!done(i))
-            return;
-    }
+    // An addressee deleted since the window opened is skipped.
+    const auto addressee = [&](int entry) -> std::optional<Addressee> {
+        const int place = book ? book->indexedPlaceOf(TextRules::lineKey(lines[entry])) : -1;
+        return place < 0 ? std::nullopt : std::optional(PrintedValues::addresseeAt(*book, place));
+    };
+    run.print(printer, horizontalFontName, int(lines.size()), addressee, done);
 }
 
 void PrintWindow::printLetters(const LetterForm& form) {
@@ -504,8 +490,9 @@ bool PrintWindow::layOutGreeting(Printer& printer,
                                            : GreetingEnvelopes::QC3803;
     try {
         printer.setPaperA4();
-        GreetingEnvelopes::printPage(printer, envelope, greeting, senderRow(), horizontalFontName,
-                                     verticalFontName);
+        const std::optional<Sender> from = sender();
+        GreetingEnvelopes::printPage(printer, envelope, greeting, from ? &*from : nullptr,
+                                     horizontalFontName, verticalFontName);
         return true;
     } catch (const PrinterError& e) {
         fail(e.message());

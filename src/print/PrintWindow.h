@@ -91,9 +91,6 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     QPushButton* cmdSpecialFormPrint;
     LabelTab* labelTab;
 
-    // The list line of the cursor's current addressee, its key at the end.
-    static QString listLine(const Recordset& customer);
-
   public slots:
     void cboPrinterFontClick();
     void chkPersonInfoPrintClick();
@@ -144,9 +141,9 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     bool labelsApproved(const LabelRun& run, const Sheet& where);
     void previewLabels();
     void showPreview(const QList<Printer::Page>& pages, const Sheet& sheet);
-    // The sender row, read afresh; nullptr when there is none. A row that
+    // The sender row, read afresh; none when there is none. A row that
     // cannot be read is a StoreError.
-    const Recordset* senderRow();
+    std::optional<Sender> sender();
     // Shows the print position adjustment of the default printer, or that
     // there is none to print to.
     void showPrintPosition();

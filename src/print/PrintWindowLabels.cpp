@@ -4,7 +4,9 @@
 #include "PrintWindow.h"
 #include "RunProgress.h"
 #include "pages/PageCollector.h"
-#include "store/AddressBook.h"
+#include "pages/PrintedValues.h"
+#include "pages/RealPrinter.h"
+#include "store/AddresseeBook.h"
 #include "store/StoreError.h"
 #include "store/TextRules.h"
 #include "ui/MessageBox.h"
@@ -31,13 +33,13 @@ std::optional<LabelRun> PrintWindow::layOutLabels(QList<int>& linesThrough) {
     LabelRun run(*sheet, horizontalFontName, labelTab->startLabel());
     linesThrough.clear();
     if (labelTab->optLabelSender->isChecked()) {
-        const Recordset* sender = senderRow();
-        if (!sender) {
+        const std::optional<Sender> from = sender();
+        if (!from) {
             MessageBox::show(this, QStringLiteral("내 정보가 입력되어 있지 않습니다."),
                              MessageBox::Icon::Stop);
             return std::nullopt;
         }
-        const LabelText text = LabelTexts::sender(*sender);
+        const LabelText text = LabelTexts::sender(*from);
         for (int i = 0; i < labelTab->spnLabelSenderCount->value(); ++i)
             run.add(text);
         return run;
@@ -47,14 +49,15 @@ std::optional<LabelRun> PrintWindow::layOutLabels(QList<int>& linesThrough) {
                          MessageBox::Icon::Stop);
         return std::nullopt;
     }
-    Recordset* customers = AppState::CustomerCursor.get();
-    if (customers && !customers->isOpen())
-        customers->requery();
+    AddresseeBook* book = AddresseeBook::shared();
+    if (book && !book->isOpen())
+        book->reload();
     for (int i = 0; i < lstDataPrintList->count(); ++i) {
         // An addressee deleted since the window opened is skipped.
         const QString key = TextRules::lineKey(lstDataPrintList->item(i)->text());
-        if (customers && customers->seek(QStringLiteral("seq"), key)) {
-            run.add(LabelTexts::addressee(*customers));
+        const int place = book ? book->indexedPlaceOf(key) : -1;
+        if (place >= 0) {
+            run.add(LabelTexts::addressee(PrintedValues::addresseeAt(*book, place)));
             linesThrough << i + 1;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "AddresseeCsv.h"
 #include "FileProblem.h"
+#include "SeqNumbers.h"
 #include "Statement.h"
 #include "StoreError.h"
 #include "TextRules.h"
@@ -14,9 +15,6 @@
 
 namespace {
 using namespace AddresseeFields;
-
-// The largest seq: five digits.
-constexpr qint64 lastPossibleSeq = 99999;
 
 QString columnList() {
     QStringList columns;
@@ -141,7 +139,7 @@ namespace {
 // row of the book and by no earlier row.
 bool keeps(const QString& seq, const QSet<QString>& taken) {
     const qint64 number = seq.toLongLong();
-    return number >= 1 && number <= lastPossibleSeq && QString::number(number) == seq &&
+    return number >= 1 && number <= SeqNumbers::Highest && QString::number(number) == seq &&
            !taken.contains(seq);
 }
 
@@ -154,8 +152,8 @@ QString marksFor(qsizetype count) {
 
 void replaceSender(const Connection& book, const QStringList& sender) {
     Statement(book, QStringLiteral("delete from personal")).run();
-    Statement insert(book,
-                     QStringLiteral("insert into personal values (%1)").arg(marksFor(sender.size())));
+    Statement insert(
+        book, QStringLiteral("insert into personal values (%1)").arg(marksFor(sender.size())));
     for (int i = 0; i < sender.size(); ++i)
         insert.bind(i + 1, sender[i]);
     insert.run();
@@ -209,16 +207,15 @@ std::optional<AddresseeExchange::Added> AddresseeExchange::add(const Connection&
         }
         QString seq = rows[r][Seq];
         if (!kept[r]) {
-            // On from the last number handed out, past any number a row holds.
-            do
-                ++number;
-            while (taken.contains(QString::number(number)));
-            if (number > lastPossibleSeq)
+            const auto next = SeqNumbers::nextFree(
+                number, [&](qint64 n) { return taken.contains(QString::number(n)); }, false);
+            if (!next)
                 fail(QStringLiteral("번호(seq)가 모자랍니다: %1명 가운데 %2번째 주소부터는 %3 "
                                     "까지의 번호를 줄 수 없습니다")
                          .arg(rows.size())
                          .arg(r + 1)
-                         .arg(lastPossibleSeq));
+                         .arg(SeqNumbers::Highest));
+            number = *next;
             if (!seq.isEmpty())
                 added.renumbered << Renumbered{int(r), seq, QString::number(number)};
             seq = QString::number(number);

@@ -1,5 +1,6 @@
 #include "Recordset.h"
 
+#include "SeqNumbers.h"
 #include "StoreError.h"
 #include "TextRules.h"
 
@@ -456,15 +457,15 @@ void Recordset::settleNumber(QSqlQuery& q) {
     fail(
         !q.exec(QStringLiteral("select %1 from %2 order by rowid desc limit 1").arg(column, table)),
         cannotSave, q);
-    qint64 number = (q.next() ? TextRules::leadingNumber(q.value(0).toString()) : 0) + 1;
-    while (taken(QString::number(number)))
-        ++number;
-    buffer[numbered] = QString::number(number);
-    if (widths[numbered] > 0 && TextRules::characters(buffer[numbered]) > widths[numbered])
+    const auto number = SeqNumbers::nextFree(
+        q.next() ? TextRules::leadingNumber(q.value(0).toString()) : 0,
+        [&](qint64 n) { return taken(QString::number(n)); }, false);
+    if (!number)
         throw StoreError(cannotSave +
                          QStringLiteral(".\n새 데이타에 붙일 번호가 남아 있지 "
                                         "않습니다.\n더 필요 없는 데이타를 삭제하신 후 다시 "
                                         "입력하십시요."));
+    buffer[numbered] = QString::number(*number);
 }
 
 void Recordset::deleteCurrent() {

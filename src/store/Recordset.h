@@ -79,7 +79,8 @@ class Recordset {
 
     // New rows are numbered in this column: a number that a row of the table
     // already holds is replaced, in the same write that stores the row, by
-    // one more than the number of the table's most recently added row.
+    // the next free one (SeqNumbers) after the number of the table's most
+    // recently added row.
     void numberNewRows(const QString& column);
     void addNew();
     void edit();

@@ -1,12 +1,21 @@
 #include "TextRules.h"
 
 #include <algorithm>
+#include <cmath>
 
 QString TextRules::withoutTrailingBlanks(const QString& text) {
     qsizetype end = text.size();
     while (end > 0 && text[end - 1] == QLatin1Char(' '))
         --end;
     return text.left(end);
+}
+
+bool TextRules::isNameless(const QString& name) {
+    return withoutTrailingBlanks(name).isEmpty();
+}
+
+QString TextRules::nameColumn(const QString& name) {
+    return isNameless(name) ? QString(12, QLatin1Char(' ')) : name + QStringLiteral("  ");
 }
 
 bool TextRules::isBlank(const QString& text) {
@@ -31,12 +40,39 @@ QString TextRules::lineKey(const QString& line) {
     return key;
 }
 
+namespace {
+// How long the number is that the text starts with: its digits and, when
+// `decimal`, a sign before them and one decimal point among them.
+qsizetype numberLength(QStringView text, bool decimal) {
+    qsizetype end = 0;
+    if (decimal && end < text.size() &&
+        (text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))
+        ++end;
+    bool point = !decimal;
+    while (end < text.size() &&
+           (text[end].isDigit() || (text[end] == QLatin1Char('.') && !point))) {
+        point = point || text[end] == QLatin1Char('.');
+        ++end;
+    }
+    return end;
+}
+} // namespace
+
 qint64 TextRules::leadingNumber(QStringView text) {
     const QStringView trimmed = text.trimmed();
-    qsizetype digits = 0;
-    while (digits < trimmed.size() && trimmed[digits].isDigit())
-        ++digits;
-    return trimmed.left(digits).toLongLong();
+    return trimmed.left(numberLength(trimmed, false)).toLongLong();
+}
+
+int TextRules::numberAtStart(const QString& text) {
+    QString compact = text;
+    compact.remove(QLatin1Char(' '));
+    compact.remove(QLatin1Char('\t'));
+    bool ok = false;
+    const double value = compact.left(numberLength(compact, true)).toDouble(&ok);
+    if (!ok)
+        return 0;
+    // nearbyint rounds a half to the even neighbour.
+    return int(std::nearbyint(std::clamp(value, -32768.0, 32767.0)));
 }
 
 qsizetype TextRules::characters(const QString& text) {

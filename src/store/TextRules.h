@@ -8,6 +8,11 @@
 namespace TextRules {
 // The text without its trailing blanks (leading ones stay).
 QString withoutTrailingBlanks(const QString& text);
+// A name with nothing but blanks: the row is nameless.
+bool isNameless(const QString& name);
+// The name as lists of addressees start with it: followed by two blanks, or
+// for a nameless row twelve blanks where it would stand.
+QString nameColumn(const QString& name);
 // Empty text or exactly one blank: how the zip code table and the printed
 // pages mark a value that is not there.
 bool isBlank(const QString& text);
@@ -29,4 +34,8 @@ QString leftCharacters(const QString& text, qsizetype count);
 // The number a text starts with (addressee numbers are decimal text): "12"
 // and "12a" give 12, a text without leading digits 0.
 qint64 leadingNumber(QStringView text);
+// The number a typed count starts with (the copies box, printcondition on
+// printed pages): blanks anywhere are ignored, a sign and a fraction are
+// read, and the value is rounded half to even into 16 bits; 0 without one.
+int numberAtStart(const QString& text);
 } // namespace TextRules

@@ -7,6 +7,7 @@
 #include "addressee/StartWindow.h"
 #include "store/AccessFile.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/BookLock.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -104,8 +105,7 @@ class AddresseeWindowTest : public QObject, AddresseeWindowFixture {
     void restart() {
         w->close();
         delete w;
-        AppState::CustomerCursor.reset();
-        AppState::AddressBookDb.reset();
+        AddresseeBook::shutDown();
         openWindow();
     }
 
@@ -437,14 +437,13 @@ void AddresseeWindowTest::changeAndDeleteActOnTheShownRow() {
     doubleClickGridRowWithSeq("2");
     click(w->cmdCustomerUpdate);
     TestSupport::type(w->txtCustomerCompany, "바뀜");
-    // Another window walks the shared cursor elsewhere meanwhile.
-    AppState::CustomerCursor->moveLast();
+    // Other windows look up other addressees meanwhile.
+    AddresseeBook::shared()->indexedPlaceOf("3");
     click(w->cmdCustomerUpdate);
     QCOMPARE(stored("seq, company"), (QList<QStringList>{{"1", ""}, {"2", "바뀜"}, {"3", ""}}));
 
     doubleClickGridRowWithSeq("2");
-    AppState::CustomerCursor->moveLast();
-    AppState::CustomerCursor->moveNext(); // past the end, as a search leaves it
+    AddresseeBook::shared()->indexedPlaceOf("1");
     answers->answers << Answer::Yes;
     click(w->cmdCustomerDelete);
     QCOMPARE(stored("seq"), (QList<QStringList>{{"1"}, {"3"}}));
@@ -468,7 +467,7 @@ void AddresseeWindowTest::failedSaveKeepsTypingAndData() {
     QCOMPARE(w->txtCustomerName->text(), QString("여섯자리"));
     QCOMPARE(buttons(), QString("100001 저장 수정"));
     QCOMPARE(digest(folder->file("orvaneit.mdb")), before);
-    QCOMPARE(AppState::LastSeq, QString("1"));
+    QCOMPARE(AddresseeBook::shared()->lastSeq(), QString("1"));
 }
 
 void AddresseeWindowTest::lockedFileIsReported() {
@@ -682,7 +681,7 @@ void AddresseeWindowTest::importShowsPreviewFirst() {
     QCOMPARE(gridText(1, 4), QString("나"));
     QCOMPARE(answers->lastText(), QString("1명을 추가했습니다"));
     QCOMPARE(answers->messages.last().title, QString("알림"));
-    QCOMPARE(AppState::LastSeq, QString("2"));
+    QCOMPARE(AddresseeBook::shared()->lastSeq(), QString("2"));
 }
 
 void AddresseeWindowTest::accessFileWhereTheBookBelongs() {
@@ -758,7 +757,7 @@ void AddresseeWindowTest::exportChosenBackupAndRestore() {
     QCOMPARE(stored().size(), 3);
     QCOMPARE(w->grdDataList->model()->rowCount(), 3);
     QCOMPARE(w->txtCustomerName->text(), QString("가"));
-    QCOMPARE(AppState::LastSeq, QString("3"));
+    QCOMPARE(AddresseeBook::shared()->lastSeq(), QString("3"));
     QCOMPARE(QDir(folder->path()).entryList({"orvaneit-복원전-*.mdb"}).size(), 1);
 }
 

@@ -2,6 +2,7 @@
 #include "addressee/AddresseeWindow.h"
 #include "lookup/AddresseeSearchDialog.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -80,7 +81,11 @@ class SearchDataTest : public QObject, AddresseeWindowFixture {
         QTRY_VERIFY(guard.isNull());
         d = nullptr;
     }
-    QString cursorSeq() { return AppState::CustomerCursor->field("seq"); }
+    // The seq of the row the status bar says is shown.
+    QString statusRowSeq() {
+        const int place = w->stbPanels[0]->text().section(' ', 2, 2).toInt() - 1;
+        return AddresseeBook::shared()->value(place, AddresseeFields::Seq);
+    }
     QList<QStringList> stored(const QString& what) {
         return TestSupport::query(folder->file("orvaneit.mdb"),
                                   "select " + what + " from customer order by rowid");
@@ -151,7 +156,7 @@ void SearchDataTest::wholeNameThenBeginning() {
     QCOMPARE(lines(), (QStringList{line("김철수  가나학교국어과", "2"),
                                    line("김철수  한빛상사총무부", "1")}));
     // The search reads the rows where they are: the shown addressee stays current.
-    QCOMPARE(cursorSeq(), w->shownSeq());
+    QCOMPARE(statusRowSeq(), w->shownSeq());
 
     // The beginning of a name or of a company: each addressee once.
     search("김");
@@ -164,7 +169,7 @@ void SearchDataTest::wholeNameThenBeginning() {
     QCOMPARE(keys(), (QStringList{"1"}));
     // No folding of letter case; each search starts with an empty list.
     add("8", "Kim", "ACME");
-    AppState::CustomerCursor->requery();
+    AddresseeBook::shared()->reload();
     search("kim");
     QCOMPARE(lines(), QStringList());
     QCOMPARE(answers->lastText(), notFoundText);
@@ -207,7 +212,7 @@ void SearchDataTest::blanksAndTheSearchBox() {
     // Without a nameless addressee an empty box lists every addressee.
     closeDialog();
     TestSupport::query(folder->file("orvaneit.mdb"), "delete from customer where seq = '7'");
-    AppState::CustomerCursor->requery();
+    AddresseeBook::shared()->reload();
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
     d = AddresseeSearchDialog::instance();
     QTest::mouseClick(d->cmdSearchData, Qt::LeftButton);
@@ -280,7 +285,7 @@ void SearchDataTest::doubleClickBringsTheAddressee() {
     QVERIFY(w->chkPrintCondition->isChecked());
     QCOMPARE(w->chkPrintCondition->text(), QString("출력시 사용"));
     QCOMPARE(w->stbPanels[0]->text(), QString("record : 3 / 4"));
-    QCOMPARE(cursorSeq(), QString("12345"));
+    QCOMPARE(statusRowSeq(), QString("12345"));
     QCOMPARE(buttons(), QString("011110 입력 수정"));
 
     // "수정" and "확인" change exactly the chosen addressee.
@@ -295,7 +300,7 @@ void SearchDataTest::doubleClickBringsTheAddressee() {
 
     // A row whose print flag is "2" unticks the box; the nameless line works too.
     add("9", "", "무명");
-    AppState::CustomerCursor->requery();
+    AddresseeBook::shared()->reload();
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
     d = AddresseeSearchDialog::instance();
     QTest::mouseClick(d->cmdSearchData, Qt::LeftButton);
@@ -314,14 +319,14 @@ void SearchDataTest::closingWithoutChoiceKeepsTheShownAddressee() {
     doubleClickGridRowWithSeq("6");
     QCOMPARE(w->txtCustomerName->text(), QString("이수"));
 
-    // The close box: nothing changes in the window, and its cursor still
+    // The close box: nothing changes in the window, and it still
     // stands on the shown addressee.
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
     d = AddresseeSearchDialog::instance();
     search("김");
-    QCOMPARE(cursorSeq(), QString("6"));
+    QCOMPARE(statusRowSeq(), QString("6"));
     closeDialog();
-    QCOMPARE(cursorSeq(), QString("6"));
+    QCOMPARE(statusRowSeq(), QString("6"));
     QCOMPARE(buttons(), QString("011010 입력 수정"));
 
     // A double-click with no line chosen: no box changes, change and delete
@@ -332,7 +337,7 @@ void SearchDataTest::closingWithoutChoiceKeepsTheShownAddressee() {
     const QRect last = d->lstFindCustomerData->visualItemRect(d->lstFindCustomerData->item(1));
     doubleClickAt(QPoint(last.center().x(), last.bottom() + 40));
     QCOMPARE(w->txtCustomerName->text(), QString("이수"));
-    QCOMPARE(cursorSeq(), QString("6"));
+    QCOMPARE(statusRowSeq(), QString("6"));
     QCOMPARE(buttons(), QString("011010 입력 수정"));
     QTest::mouseClick(w->cmdCustomerUpdate, Qt::LeftButton);
     TestSupport::type(w->txtCustomerCompany, "바뀜");
@@ -353,7 +358,7 @@ void SearchDataTest::closingWithoutChoiceKeepsTheShownAddressee() {
     QTest::mouseClick(w->cmdCustomerSearchData, Qt::LeftButton);
     doubleClickKey("4");
     QCOMPARE(w->txtCustomerName->text(), name);
-    QCOMPARE(cursorSeq(), shown);
+    QCOMPARE(statusRowSeq(), shown);
     answers->answers << Answer::Yes;
     QTest::mouseClick(w->cmdCustomerDelete, Qt::LeftButton);
     QCOMPARE(stored("seq").size(), 5);

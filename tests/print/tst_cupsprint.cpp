@@ -6,6 +6,7 @@
 #include "print/LabelTab.h"
 #include "print/PrintWindow.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "ui/Fonts.h"
 
 #include <QDir>
@@ -141,7 +142,7 @@ class CupsPrintTest : public QObject {
     void fontBoxOffersEachFaceOnce() {
         ScriptedAnswerer answers;
         TempProgramFolder folder;
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         std::unique_ptr<PrintWindow> w(PrintWindow::open());
         QVERIFY(w);
         QStringList offered;
@@ -167,7 +168,7 @@ class CupsPrintTest : public QObject {
                                       {"name", names[i]},
                                       {"address1", "서울 중구  갑동"},
                                       {"zipcode", "100-011"}});
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         const QStringList before = pdfs();
         PrintWindow* w = PrintWindow::open();
         QVERIFY(w);
@@ -234,7 +235,7 @@ class CupsPrintTest : public QObject {
         TempProgramFolder folder;
         TestSupport::addCustomer({{"seq", "1"}, {"name", "강감찬"}});
         TestSupport::addCustomer({{"seq", "2"}, {"name", "김유신"}});
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         PrintWindow* w = PrintWindow::open();
         QVERIFY(w);
         QTest::mouseClick(w->cmdAllDataSelect, Qt::LeftButton);
@@ -297,7 +298,7 @@ class CupsPrintTest : public QObject {
         TestSupport::setSender(
             {{"company", "오르반상사"}, {"departposition", "과장"}, {"name", "홍길동"}});
         TestSupport::addCustomer({{"seq", "1"}, {"name", "강감찬"}, {"address1", "종로구"}});
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         qputenv("LPDEST", queue.toUtf8());
         PrintWindow* w = PrintWindow::open();
         QVERIFY(w);
@@ -394,7 +395,7 @@ class CupsPrintTest : public QObject {
                                       {"name", QString("N%1").arg(i, 2, 10, QChar('0'))},
                                       {"address1", QString("A%1").arg(i, 2, 10, QChar('0'))},
                                       {"address2", mark}});
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         qputenv("LPDEST", queue.toUtf8());
         PrintAdjustment::setMillimetres(queue, QPointF()); // as an earlier case may have left it
         std::unique_ptr<PrintWindow> w(PrintWindow::open());
@@ -430,7 +431,7 @@ class CupsPrintTest : public QObject {
         TempProgramFolder folder;
         TestSupport::setSender(
             {{"company", "오르반상사"}, {"departposition", "과장"}, {"name", "홍길동"}});
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         const QStringList before = pdfs();
         PrintWindow* w = PrintWindow::open();
         QVERIFY(w);

@@ -5,6 +5,7 @@
 #include "print/PreviewWindow.h"
 #include "print/PrintWindow.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/TextRules.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -74,7 +75,7 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
 
         // Opening again only brings the window forward: a new addressee is not listed.
         addCustomer({{"seq", "13"}, {"name", "다"}});
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         QCOMPARE(PrintWindow::open(), w);
         QCOMPARE(w->lstDataAllList->count(), 3);
     }
@@ -289,7 +290,7 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
 
     void noPrinterClosesOnlyThisWindow() {
         printer->installedFonts.clear();
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         answers->answers << MessageBox::Answer::Ok << MessageBox::Answer::No;
         QVERIFY(!PrintWindow::open());
         QVERIFY(!PrintWindow::instance());
@@ -304,7 +305,7 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
     void noPrinterStillPreviewsToPdf() {
         printer->installedFonts.clear();
         addFourAddressees();
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         w = PrintWindow::open();
         QVERIFY(w);
         QCOMPARE(answers->messages[1].title, QString("확인"));

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/AddresseeExchange.h"
 #include "store/AppPaths.h"
 #include "store/BookBackup.h"
@@ -316,22 +317,22 @@ void ExchangeTest::refusesFilesOfNeitherFormat() {
 void ExchangeTest::backupAndRestoreWhileOpen() {
     TempProgramFolder folder;
     addTrickyAddressees();
-    AddressBook::startUp(); // the program holds the book open
+    AddresseeBook::startUp(); // the program holds the book open
+    AddresseeBook& book = *AddresseeBook::shared();
     const QList<QStringList> before = stored(folder.path());
-    BookBackup::backup(*AppState::AddressBookDb, folder.file("copy.mdb"));
+    BookBackup::backup(book.connection(), folder.file("copy.mdb"));
     QCOMPARE(QFile::permissions(folder.file("copy.mdb")) & 0x0077, QFile::Permissions());
-    QSqlQuery(AppState::AddressBookDb->db()).exec("delete from customer");
+    QSqlQuery(book.connection().db()).exec("delete from customer");
     QFile::remove(folder.file("not-a-book.mdb"));
     QFile text(folder.file("not-a-book.mdb"));
     QVERIFY(text.open(QIODevice::WriteOnly) && text.write("hello") == 5);
     text.close();
-    QVERIFY_THROWS_EXCEPTION(StoreError,
-                             BookBackup::restore(*AppState::AddressBookDb, text.fileName()));
+    QVERIFY_THROWS_EXCEPTION(StoreError, BookBackup::restore(book.connection(), text.fileName()));
     QCOMPARE(QDir(folder.path()).entryList({"*복원전*"}).size(), 0);
-    const QString kept = BookBackup::restore(*AppState::AddressBookDb, folder.file("copy.mdb"));
+    const QString kept = BookBackup::restore(book.connection(), folder.file("copy.mdb"));
     QCOMPARE(stored(folder.path()), before);
-    AppState::CustomerCursor->requery();
-    QCOMPARE(AppState::CustomerCursor->recordCount(), 3);
+    book.reload();
+    QCOMPARE(book.count(), 3);
     QCOMPARE(TestSupport::query(kept, "select count(*) from customer"), QList<QStringList>{{"0"}});
 }
 
@@ -357,7 +358,7 @@ void ExchangeTest::commandLineTool() {
     // Held open by the program: exports and backups go on, imports are refused.
     BookLock program(folder.file("orvaneit.mdb"));
     QCOMPARE(program.take(), BookLock::State::Taken);
-    AddressBook::startUp();
+    AddresseeBook::startUp();
     QCOMPARE(tool({"import", folder.file("a.vcf")}, &said), 1);
     QVERIFY2(said.contains("프로그램을 닫은 뒤에"), qPrintable(said));
     QCOMPARE(tool({"backup", folder.file("b.mdb")}), 0);

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/AppPaths.h"
 #include "store/StoreError.h"
 
@@ -18,6 +19,15 @@ void addCustomer(Recordset& cursor, const QString& seq, const QString& name) {
     cursor.setField("seq", seq);
     cursor.setField("name", name);
     cursor.update();
+}
+
+// A cursor over the addressees in list order that numbers new rows, as the
+// address book keeps one; the book is made when missing.
+std::unique_ptr<Recordset> bookCursor() {
+    auto cursor =
+        std::make_unique<Recordset>(AddressBook::openOrCreate(), AddressBook::CustomerOrder);
+    cursor->numberNewRows("seq");
+    return cursor;
 }
 } // namespace
 
@@ -42,7 +52,7 @@ class StoreTest : public QObject {
 
 void StoreTest::createsBothTablesInColumnOrder() {
     TempProgramFolder folder;
-    AddressBook::startUp();
+    AddresseeBook::startUp();
     QVERIFY(QFile::exists(folder.file("orvaneit.mdb")));
     const auto customer =
         TestSupport::query(folder.file("orvaneit.mdb"), "pragma table_info(customer)");
@@ -64,29 +74,29 @@ void StoreTest::createsBothTablesInColumnOrder() {
              QString("name text(40),company text(40),department text(40),departposition text(20),"
                      "email text(40),telephone text(20),facsimile text(20),mobilephone text(20),"
                      "zipcode text(7),address1 text(50),address2 text(50)"));
-    QCOMPARE(AppState::CustomerCursor->recordCount(), 0);
-    QVERIFY(AppState::CustomerCursor->bof() && AppState::CustomerCursor->eof());
-    QCOMPARE(AppState::LastSeq, QString("0"));
-    QVERIFY_THROWS_EXCEPTION(StoreError, AppState::CustomerCursor->moveNext());
+    QCOMPARE(AddresseeBook::shared()->count(), 0);
+    QCOMPARE(AddresseeBook::shared()->lastSeq(), QString("0"));
+    const auto cursor = bookCursor();
+    QVERIFY(cursor->bof() && cursor->eof());
+    QVERIFY_THROWS_EXCEPTION(StoreError, cursor->moveNext());
 
     // A second start finds the file and leaves it untouched.
-    AppState::CustomerCursor.reset();
-    AppState::AddressBookDb.reset();
+    AddresseeBook::shutDown();
     const QByteArray before = TestSupport::digest(folder.file("orvaneit.mdb"));
-    AddressBook::startUp();
+    AddresseeBook::startUp();
     QCOMPARE(TestSupport::digest(folder.file("orvaneit.mdb")), before);
 }
 
 void StoreTest::textsComeBackExactly() {
     TempProgramFolder folder;
-    AddressBook::startUp();
+    const auto owned = bookCursor();
     const QStringList texts = {"홍길동", "  앞뒤 공백  ",
                                " ",      "O'Brien \"Q\"",
                                "007",    "1e3",
                                "3.50",   "010-1234-5678",
                                "𠀀𝄞😀",   "",
                                "0",      "-5"};
-    Recordset& cursor = *AppState::CustomerCursor;
+    Recordset& cursor = *owned;
     for (int i = 0; i < texts.size(); ++i) {
         cursor.addNew();
         cursor.setField("seq", QString::number(i + 1));
@@ -130,8 +140,8 @@ void StoreTest::textsComeBackExactly() {
 
 void StoreTest::columnWidthsAreEnforced() {
     TempProgramFolder folder;
-    AddressBook::startUp();
-    Recordset& cursor = *AppState::CustomerCursor;
+    const auto owned = bookCursor();
+    Recordset& cursor = *owned;
     addCustomer(cursor, "99999", QString(40, QChar(u'가')));
     cursor.addNew();
     cursor.setField("seq", "100000");
@@ -149,8 +159,8 @@ void StoreTest::columnWidthsAreEnforced() {
 
 void StoreTest::cursorMovesAndFinds() {
     TempProgramFolder folder;
-    AddressBook::startUp();
-    Recordset& cursor = *AppState::CustomerCursor;
+    const auto owned = bookCursor();
+    Recordset& cursor = *owned;
     addCustomer(cursor, "1", "다");
     addCustomer(cursor, "2", "가");
     addCustomer(cursor, "3", "나");
@@ -182,16 +192,18 @@ void StoreTest::cursorMovesAndFinds() {
 
 void StoreTest::lastSeqFollowsTheNewestRow() {
     TempProgramFolder folder;
-    AddressBook::startUp();
-    addCustomer(*AppState::CustomerCursor, "1", "a");
-    addCustomer(*AppState::CustomerCursor, "12", "c");
-    addCustomer(*AppState::CustomerCursor, "3", "b");
-    AppState::CustomerCursor.reset();
-    AddressBook::startUp();
+    {
+        const auto cursor = bookCursor();
+        addCustomer(*cursor, "1", "a");
+        addCustomer(*cursor, "12", "c");
+        addCustomer(*cursor, "3", "b");
+    }
+    AddresseeBook::startUp();
     // The newest row, not the largest number.
-    QCOMPARE(AppState::LastSeq, QString("3"));
-    QCOMPARE(AddressBook::nextSeq(), QString("4"));
-    QCOMPARE(AppState::LastSeq, QString("3"));
+    const AddresseeBook& book = *AddresseeBook::shared();
+    QCOMPARE(book.lastSeq(), QString("3"));
+    QCOMPARE(book.nextSeq(), QString("4"));
+    QCOMPARE(book.lastSeq(), QString("3"));
 }
 
 void StoreTest::refusesFilesThatAreNotOurs_data() {
@@ -232,7 +244,7 @@ void StoreTest::refusesFilesThatAreNotOurs() {
     }
     const QByteArray before = TestSupport::digest(path);
     try {
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         QFAIL("the file was accepted");
     } catch (const StoreError& e) {
         QVERIFY2(e.message().startsWith(path + " ") && e.message().contains(says),
@@ -251,7 +263,7 @@ void StoreTest::lockedOrUnreadableIsNotDamaged() {
         other.setDatabaseName(path);
         QVERIFY(other.open());
         QSqlQuery(other).exec("begin exclusive");
-        QVERIFY_THROWS_EXCEPTION(StoreError, AddressBook::startUp());
+        QVERIFY_THROWS_EXCEPTION(StoreError, AddresseeBook::startUp());
         other.close();
     }
     QSqlDatabase::removeDatabase("locker");
@@ -294,7 +306,7 @@ void StoreTest::newBookIsTheOwnersOnly() {
              kept + QStringList{"orvaneit.mdb.making-AbCd12", "orvaneit.mdb.making-AbCd12-journal"})
             QVERIFY(QFile(folder.file(name)).open(QIODevice::WriteOnly));
         const mode_t was = umask(mask);
-        AddressBook::startUp();
+        AddresseeBook::startUp();
         umask(was);
         struct stat made;
         QVERIFY(stat(QFile::encodeName(folder.file("orvaneit.mdb")).constData(), &made) == 0);
@@ -305,8 +317,8 @@ void StoreTest::newBookIsTheOwnersOnly() {
 
 void StoreTest::staleRowIsRefused() {
     TempProgramFolder folder;
-    AddressBook::startUp();
-    Recordset& cursor = *AppState::CustomerCursor;
+    const auto owned = bookCursor();
+    Recordset& cursor = *owned;
     addCustomer(cursor, "1", "가");
     addCustomer(cursor, "2", "나");
     // Another connection deletes 나; the new row gets its row id.
@@ -325,8 +337,8 @@ void StoreTest::staleRowIsRefused() {
 
 void StoreTest::rowIsFoundAfterTheFileIsCompacted() {
     TempProgramFolder folder;
-    AddressBook::startUp();
-    Recordset& cursor = *AppState::CustomerCursor;
+    const auto owned = bookCursor();
+    Recordset& cursor = *owned;
     addCustomer(cursor, "1", "가");
     addCustomer(cursor, "2", "나");
     addCustomer(cursor, "3", "다");
@@ -349,13 +361,13 @@ void StoreTest::rowIsFoundAfterTheFileIsCompacted() {
 
 void StoreTest::twoConnectionsNeverShareASeq() {
     TempProgramFolder folder;
-    AddressBook::startUp();
+    const auto cursor = bookCursor();
     Recordset other(AddressBook::open(), AddressBook::CustomerOrder);
     other.numberNewRows("seq");
-    addCustomer(*AppState::CustomerCursor, "1", "가");
+    addCustomer(*cursor, "1", "가");
     addCustomer(other, "1", "나");
     addCustomer(other, "3", "다");
-    addCustomer(*AppState::CustomerCursor, "2", "라");
+    addCustomer(*cursor, "2", "라");
     QCOMPARE(other.field("seq"), QString("3"));
     QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
                                 "select group_concat(seq) from customer")[0][0],
@@ -363,7 +375,7 @@ void StoreTest::twoConnectionsNeverShareASeq() {
     // Past the newest row's number there is none of five digits left.
     addCustomer(other, "5", "마");
     addCustomer(other, "99999", "바");
-    QVERIFY_THROWS_EXCEPTION(StoreError, addCustomer(*AppState::CustomerCursor, "5", "사"));
+    QVERIFY_THROWS_EXCEPTION(StoreError, addCustomer(*cursor, "5", "사"));
     QCOMPARE(TestSupport::query(folder.file("orvaneit.mdb"),
                                 "select max(length(seq)) from customer")[0][0],
              QString("5"));

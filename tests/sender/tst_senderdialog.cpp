@@ -1,6 +1,6 @@
 // The sender dialog driven as the user drives it.
 
-#include "LookupTestSupport.h"
+#include "lookup/LookupTestSupport.h"
 #include "store/AddressBook.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -62,7 +62,7 @@ const QStringList second = {"김철수",     "대한대학교",          "국문
                             "467-872",    "경기 이천시  모가면", "송곡리"};
 } // namespace
 
-class tst_personal : public QObject, Fixture {
+class SenderDialogTest : public QObject, Fixture {
     Q_OBJECT
   private slots:
     void initTestCase() { Fonts::install(); }
@@ -81,7 +81,7 @@ class tst_personal : public QObject, Fixture {
     void rowGoneBeforeStore();
 };
 
-void tst_personal::layout() {
+void SenderDialogTest::layout() {
     AddressBook::openOrCreate();
     SenderDialog* p = SenderDialog::open();
     QVERIFY(p);
@@ -166,7 +166,7 @@ void tst_personal::layout() {
 }
 
 // First use: empty boxes, and "확인" adds exactly one row, as typed.
-void tst_personal::firstUseInsertsOneRow() {
+void SenderDialogTest::firstUseInsertsOneRow() {
     AddressBook::openOrCreate();
     SenderDialog* p = SenderDialog::open();
     QVERIFY(p);
@@ -182,7 +182,7 @@ void tst_personal::firstUseInsertsOneRow() {
 }
 
 // Later uses show the row and change it in place.
-void tst_personal::laterUseChangesInPlace() {
+void SenderDialogTest::laterUseChangesInPlace() {
     AddressBook::openOrCreate();
     SenderDialog* p = SenderDialog::open();
     fill(p, first);
@@ -204,7 +204,7 @@ void tst_personal::laterUseChangesInPlace() {
     }
 }
 
-void tst_personal::emptyBoxesStoreEmptyText() {
+void SenderDialogTest::emptyBoxesStoreEmptyText() {
     AddressBook::openOrCreate();
     SenderDialog* p = SenderDialog::open();
     QTest::mouseClick(p->cmdExit, Qt::LeftButton);
@@ -219,7 +219,7 @@ void tst_personal::emptyBoxesStoreEmptyText() {
 
 // Opened again while open, the dialog keeps its unsaved boxes; the close box
 // then discards them.
-void tst_personal::closeBoxDiscards() {
+void SenderDialogTest::closeBoxDiscards() {
     AddressBook::openOrCreate();
     SenderDialog* p = SenderDialog::open();
     fill(p, first);
@@ -244,7 +244,7 @@ void tst_personal::closeBoxDiscards() {
 
 // A mouse click into the zip code or first address box warns, every time;
 // the keyboard does not, and the box stays editable.
-void tst_personal::clickWarnings() {
+void SenderDialogTest::clickWarnings() {
     AddressBook::openOrCreate();
     SenderDialog* p = SenderDialog::open();
     QVERIFY(p);
@@ -278,7 +278,7 @@ void tst_personal::clickWarnings() {
 
 // A zip code chosen in the zip code dialog shows in the boxes and reaches
 // the table only with "확인".
-void tst_personal::chosenZipCodeStoredOnlyWithConfirm() {
+void SenderDialogTest::chosenZipCodeStoredOnlyWithConfirm() {
     copyZipcodeDb(*folder);
     AddressBook::openOrCreate();
     SenderDialog* p = SenderDialog::open();
@@ -306,7 +306,7 @@ void tst_personal::chosenZipCodeStoredOnlyWithConfirm() {
 
 // The dialog reads and writes through an access of its own: another
 // window's cursor over personal stays open and sees the stored row.
-void tst_personal::ownAccessToPersonal() {
+void SenderDialogTest::ownAccessToPersonal() {
     AddressBook::openOrCreate();
     Recordset printWindowCursor(AddressBook::open(), AddressBook::PersonalTable);
     SenderDialog* p = SenderDialog::open();
@@ -320,7 +320,7 @@ void tst_personal::ownAccessToPersonal() {
 }
 
 // Without the address book file the user is told and nothing is created.
-void tst_personal::addressBookMissing() {
+void SenderDialogTest::addressBookMissing() {
     QCOMPARE(SenderDialog::open(), nullptr);
     QCOMPARE(SenderDialog::instance(), nullptr);
     QCOMPARE(answers->messages.size(), 1);
@@ -332,7 +332,7 @@ void tst_personal::addressBookMissing() {
 
 // The row was removed behind the dialog's back (by another program): the
 // store is refused, the boxes keep what was typed and the dialog stays.
-void tst_personal::rowGoneBeforeStore() {
+void SenderDialogTest::rowGoneBeforeStore() {
     AddressBook::openOrCreate();
     SenderDialog* p = SenderDialog::open();
     fill(p, first);
@@ -348,5 +348,5 @@ void tst_personal::rowGoneBeforeStore() {
     QCOMPARE(boxTexts(p), second);
 }
 
-QTEST_MAIN(tst_personal)
-#include "tst_personal.moc"
+QTEST_MAIN(SenderDialogTest)
+#include "tst_senderdialog.moc"

@@ -1,35 +1,26 @@
 #include "AddresseeWindow.h"
 
-#include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/TextRules.h"
 #include "ui/MessageBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-using AppState::CustomerCursor;
-
 void AddresseeWindow::checkDuplicateName() {
     const QString typed = txtCustomerName->text();
     const QString crlf = QStringLiteral("\r\n");
     const QString gap = QStringLiteral("  ");
     QString list;
-    int count = 0;
-    const Recordset& cursor = *CustomerCursor;
-    const int name = cursor.columnIndex(QStringLiteral("name"));
-    const int company = cursor.columnIndex(QStringLiteral("company"));
-    const int department = cursor.columnIndex(QStringLiteral("department"));
-    // The rows are read where they are: the shown addressee stays current.
-    for (int row = 0; row < cursor.recordCount(); ++row) {
-        if (cursor.view(row, name) != typed)
-            continue;
-        const QString rowName = cursor.value(row, name);
-        // A nameless row is marked by blanks where the name would stand.
-        list += (TextRules::withoutTrailingBlanks(rowName).isEmpty() ? QString(12, QLatin1Char(' '))
-                                                                     : rowName + gap) +
-                cursor.value(row, company) + gap + cursor.value(row, department) + crlf;
-        ++count;
+    const AddresseeBook& book = *AddresseeBook::shared();
+    // The rows are read where they are; only those with the name are copied.
+    const QList<int> places = book.withName(typed);
+    for (const int place : places) {
+        using enum AddresseeFields::Index;
+        list += TextRules::nameColumn(book.value(place, Name)) + book.value(place, Company) + gap +
+                book.value(place, Department) + crlf;
     }
+    const qsizetype count = places.size();
     if (count == 0)
         return;
     const MessageBox::Answer answer = MessageBox::show(
@@ -90,14 +81,11 @@ void AddresseeWindow::cancelWork() {
 }
 
 void AddresseeWindow::browseFromFirst() {
-    if (CustomerCursor->recordCount() > 0) {
-        CustomerCursor->moveFirst();
-    } else {
-        // No addressee to show instead: the dropped typing leaves the boxes
-        // too, so that nothing unsaved looks stored.
+    // With no addressee to show instead, the dropped typing leaves the boxes
+    // too, so that nothing unsaved looks stored.
+    if (AddresseeBook::shared()->count() == 0)
         clearBoxes();
-    }
-    showRecord();
+    showRecord(0);
     txtCustomerName->setFocus();
     setButtons(Event::Cancelled);
 }
