@@ -1,6 +1,7 @@
 #include "Recordset.h"
 
 #include "SeqNumbers.h"
+#include "Statement.h"
 #include "StoreError.h"
 #include "TextRules.h"
 
@@ -174,7 +175,7 @@ void Recordset::load() {
     // The columns hold text: a number stored there reads as its text.
     const auto text = [statement](int i) {
         const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
-        return QString::fromUtf8(utf8, sqlite3_column_bytes(statement, i));
+        return Statement::fromUtf8(QByteArrayView(utf8, sqlite3_column_bytes(statement, i)));
     };
     QVector<Row> fresh;
     fresh.reserve(rows.size());
@@ -374,14 +375,9 @@ void Recordset::update() {
     }
     if (sets.isEmpty())
         return;
-    QSqlQuery q(connection->db());
-    q.prepare(QStringLiteral("update %1 set %2 where rowid=%3")
-                  .arg(table, sets.join(QLatin1Char(',')), sameRow()));
-    for (const QString& value : values)
-        q.addBindValue(value);
-    bindSameRow(q);
-    fail(!q.exec(), cannotSave, q);
-    if (q.numRowsAffected() != 1)
+    if (write(QStringLiteral("update %1 set %2 where rowid=%3")
+                  .arg(table, sets.join(QLatin1Char(',')), sameRow()),
+              values, true, cannotSave) != 1)
         throw StoreError(cannotSave + QStringLiteral(".\n") + rowChanged);
     Row row{rows[position].rowid, buffer};
     const bool moves = std::any_of(orderColumns.cbegin(), orderColumns.cend(),
@@ -408,13 +404,26 @@ QString Recordset::sameRow() const {
         .arg(table, same.join(QStringLiteral(" and ")));
 }
 
-void Recordset::bindSameRow(QSqlQuery& query) const {
-    const QStringList values = current().values();
-    query.addBindValue(current().rowid);
-    for (int twice = 0; twice < 2; ++twice) {
-        for (const QString& value : values)
-            query.addBindValue(value);
+qint64 Recordset::write(const QString& sql, const QStringList& texts, bool andSameRow,
+                        const QString& what) const {
+    try {
+        Statement statement(*connection, sql);
+        int parameter = 0;
+        for (const QString& text : texts)
+            statement.bind(++parameter, text);
+        if (andSameRow) {
+            const QStringList values = current().values();
+            statement.bind(++parameter, current().rowid);
+            for (int twice = 0; twice < 2; ++twice) {
+                for (const QString& value : values)
+                    statement.bind(++parameter, value);
+            }
+        }
+        statement.run();
+    } catch (const StoreError& e) {
+        throw StoreError(what + QLatin1Char('\n') + e.message());
     }
+    return sqlite3_changes(connection->handle());
 }
 
 void Recordset::insert() {
@@ -430,12 +439,10 @@ void Recordset::insert() {
         QStringList marks;
         for (qsizetype i = 0; i < columns.size(); ++i)
             marks << QStringLiteral("?");
-        q.prepare(QStringLiteral("insert into %1 (%2) values (%3)")
-                      .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
-        for (const QString& value : buffer)
-            q.addBindValue(value);
-        fail(!q.exec(), cannotSave, q);
-        const qint64 rowid = q.lastInsertId().toLongLong();
+        write(QStringLiteral("insert into %1 (%2) values (%3)")
+                  .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+              buffer, false, cannotSave);
+        const qint64 rowid = sqlite3_last_insert_rowid(connection->handle());
         fail(!q.exec(QStringLiteral("commit")), cannotSave, q);
         place(Row{rowid, buffer});
     } catch (const StoreError&) {
@@ -469,11 +476,8 @@ void Recordset::settleNumber(QSqlQuery& q) {
 }
 
 void Recordset::deleteCurrent() {
-    QSqlQuery q(connection->db());
-    q.prepare(QStringLiteral("delete from %1 where rowid=%2").arg(table, sameRow()));
-    bindSameRow(q);
-    fail(!q.exec(), QStringLiteral("삭제하지 못했습니다"), q);
-    if (q.numRowsAffected() != 1)
+    if (write(QStringLiteral("delete from %1 where rowid=%2").arg(table, sameRow()), {}, true,
+              QStringLiteral("삭제하지 못했습니다")) != 1)
         throw StoreError(QStringLiteral("삭제하지 못했습니다.\n") + rowChanged);
     removeRow(position);
     if (position >= rows.size())

@@ -124,10 +124,14 @@ class Recordset {
     void load();
     void readSchema();
     void fail(bool failed, const QString& what, const QSqlQuery& query) const;
-    // A subquery for the rowid of a row holding the current row's values,
-    // and what it is given to find it.
+    // A subquery for the rowid of a row holding the current row's values.
     QString sameRow() const;
-    void bindSameRow(QSqlQuery& query) const;
+    // Runs a statement that writes, given the texts and then, when asked,
+    // what sameRow() needs. Text goes to SQLite as UTF-8, so a leading
+    // U+FEFF is stored too. Returns how many rows it changed; a failure
+    // says what could not be done.
+    qint64 write(const QString& sql, const QStringList& texts, bool andSameRow,
+                 const QString& what) const;
     void insert();
     void settleNumber(QSqlQuery& query);
     // Where a row belongs in the statement's order.

@@ -24,6 +24,11 @@ void Statement::bind(int parameter, const QString& text) {
         fail();
 }
 
+void Statement::bind(int parameter, qint64 number) {
+    if (sqlite3_bind_int64(statement, parameter, number) != SQLITE_OK)
+        fail();
+}
+
 bool Statement::next() {
     const int step = sqlite3_step(statement);
     if (step == SQLITE_ROW)
@@ -45,7 +50,10 @@ void Statement::reset() {
 
 QString Statement::text(int column) const {
     const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    const QByteArrayView bytes(utf8, sqlite3_column_bytes(statement, column));
+    return fromUtf8(QByteArrayView(utf8, sqlite3_column_bytes(statement, column)));
+}
+
+QString Statement::fromUtf8(QByteArrayView bytes) {
     // QString::fromUtf8() would drop a leading U+FEFF.
     if (!bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes);

@@ -22,6 +22,7 @@ class Statement {
     // Binds the text to the parameter (counted from 1); a null text is
     // bound as the empty text.
     void bind(int parameter, const QString& text);
+    void bind(int parameter, qint64 number);
     // Steps to the next row: false when there is none. A failure throws
     // StoreError; the statement may then be run again after reset().
     bool next();
@@ -30,6 +31,8 @@ class Statement {
     void reset();
     // The column of the present row (counted from 0) as text.
     QString text(int column) const;
+    // UTF-8 from SQLite as text, a leading U+FEFF kept.
+    static QString fromUtf8(QByteArrayView bytes);
 
   private:
     [[noreturn]] void fail() const;
