@@ -5,6 +5,7 @@
 #include "AddresseeWindow.h"
 #include "ColumnMappingDialog.h"
 #include "ImportPreviewDialog.h"
+#include "lookup/PostcodeUpdateDialog.h"
 #include "store/AddresseeBook.h"
 #include "store/AddresseeCsv.h"
 #include "store/BookBackup.h"
@@ -101,6 +102,9 @@ ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
         if (noTypingInProgress())
             restoreFrom(chooseFile(false, actRestore->text(), {}, bookFilter));
     });
+    menu->addSeparator();
+    actUpdateZipcodes = action("actUpdateZipcodes", QStringLiteral("새 우편번호로 바꾸기(&Z)..."),
+                               {}, [this] { updateZipcodes(); });
     // Taking in or putting back a book waits until the addressee being
     // typed is stored or dropped, as searching and printing do.
     connect(window, &AddresseeWindow::typingChanged, this, [this](bool typing) {
@@ -375,6 +379,14 @@ void ExchangeMenu::restoreFrom(const QString& path) {
     MessageBox::done(
         window,
         QStringLiteral("주소록을 복원했습니다.\n바뀌기 전의 주소록은 %1에 있습니다").arg(kept));
+}
+
+void ExchangeMenu::updateZipcodes() {
+    if (!noTypingInProgress())
+        return;
+    if (PostcodeUpdateDialog* dialog = PostcodeUpdateDialog::open())
+        connect(dialog, &PostcodeUpdateDialog::applied, this, &ExchangeMenu::showBookAgain,
+                Qt::UniqueConnection);
 }
 
 void ExchangeMenu::showBookAgain() {

@@ -31,6 +31,7 @@ class ExchangeMenu : public QObject {
     QAction* actImportAccess;
     QAction* actBackup;
     QAction* actRestore;
+    QAction* actUpdateZipcodes;
 
     // What the actions do once the file is chosen.
     void exportTo(const QString& path, AddresseeExchange::Format format, bool chosenOnly);
@@ -61,6 +62,8 @@ class ExchangeMenu : public QObject {
     // False, after telling the user, while an addressee is being typed.
     bool noTypingInProgress();
     void addRows(const QList<QStringList>& rows, const QStringList& sender);
+    // "새 우편번호로 바꾸기": the book shown again once addresses change.
+    void updateZipcodes();
     void showBookAgain();
     QString chooseFile(bool save, const QString& caption, const QString& suggested,
                        const QString& filter);

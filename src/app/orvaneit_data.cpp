@@ -10,8 +10,10 @@
 #include "store/BookBackup.h"
 #include "store/BookLock.h"
 #include "store/ColumnMapping.h"
+#include "store/PostalCodes.h"
 #include "store/PostalLoad.h"
 #include "store/PostalSchema.h"
+#include "store/PostcodeUpdate.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>
@@ -22,21 +24,24 @@
 namespace {
 const char* const usage = "사용법: orvaneit-data [--book 파일] export --csv|--vcard 파일 | "
                           "import 파일 [--table 표] | backup [--damaged] 파일 | "
-                          "zipcodes 파일…";
+                          "zipcodes 파일… | new-zipcodes";
 
-const char* const help = "\n"
-                         "  export --csv 파일     주소록을 CSV 파일로 내보냅니다\n"
-                         "  export --vcard 파일   주소록을 vCard 파일로 내보냅니다\n"
-                         "  import 파일           CSV나 vCard 파일의 주소를 주소록에 추가합니다\n"
-                         "                        (프로그램이 주소록을 열고 있지 않을 때만)\n"
-                         "  import 파일.mdb|.accdb [--table 표]\n"
-                         "                        Access 파일의 표에서 주소를 추가합니다. 이\n"
-                         "                        프로그램의 Access 주소록은 표 없이 통째로\n"
-                         "  backup 파일           주소록을 파일로 백업합니다\n"
-                         "  backup --damaged 파일 손상된 주소록도 그대로 복사합니다 (끝 상태 3)\n"
-                         "  zipcodes 파일…        우체국의 우편번호 DB를 주소록 옆에 불러옵니다\n"
-                         "  --book 파일           프로그램의 주소록 대신 이 주소록 파일을 씁니다\n"
-                         "  --help                이 안내를 보여 줍니다";
+const char* const help =
+    "\n"
+    "  export --csv 파일     주소록을 CSV 파일로 내보냅니다\n"
+    "  export --vcard 파일   주소록을 vCard 파일로 내보냅니다\n"
+    "  import 파일           CSV나 vCard 파일의 주소를 주소록에 추가합니다\n"
+    "                        (프로그램이 주소록을 열고 있지 않을 때만)\n"
+    "  import 파일.mdb|.accdb [--table 표]\n"
+    "                        Access 파일의 표에서 주소를 추가합니다. 이\n"
+    "                        프로그램의 Access 주소록은 표 없이 통째로\n"
+    "  backup 파일           주소록을 파일로 백업합니다\n"
+    "  backup --damaged 파일 손상된 주소록도 그대로 복사합니다 (끝 상태 3)\n"
+    "  zipcodes 파일…        우체국의 우편번호 DB를 주소록 옆에 불러옵니다\n"
+    "  new-zipcodes          옛 우편번호에 제안하는 새 우편번호와 도로명주소를\n"
+    "                        CSV로 보여 줍니다 (주소록은 바꾸지 않습니다)\n"
+    "  --book 파일           프로그램의 주소록 대신 이 주소록 파일을 씁니다\n"
+    "  --help                이 안내를 보여 줍니다";
 
 // A mistake in the command line: what was wrong, then the usage.
 struct UsageError {
@@ -154,6 +159,17 @@ void loadPostalData(const QStringList& files, const QString& target) {
                          summary->date.isEmpty() ? QStringLiteral("날짜 모름") : summary->date));
 }
 
+// What bringing the book up to date would change, as CSV; nothing is written.
+void listNewZipcodes(const QString& book) {
+    const auto postal = PostalCodes::open(QFileInfo(book).dir().filePath(PostalSchema::fileName));
+    if (!postal || !postal->hasBuildingData())
+        throw StoreError(QStringLiteral("건물 DB를 먼저 불러오십시오: orvaneit-data zipcodes "
+                                        "zipcode_DB.zip"));
+    const QByteArray csv =
+        PostcodeUpdate::csv(PostcodeUpdate::proposals(*AddressBook::open(book, true), *postal));
+    std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
+}
+
 // A damaged book is copied only when asked for (--damaged), and such a copy
 // ends with status 3 so that no script takes it for a good backup.
 int backup(const QString& book, const QString& target, bool damagedToo) {
@@ -206,10 +222,13 @@ int run(QStringList args) {
         return backup(book, args.last(), args.size() == 3);
     } else if (command == QLatin1String("zipcodes") && args.size() >= 2) {
         loadPostalData(args.mid(1), QFileInfo(book).dir().filePath(PostalSchema::fileName));
+    } else if (command == QLatin1String("new-zipcodes") && args.size() == 1) {
+        listNewZipcodes(book);
     } else if (command.isEmpty()) {
         throw UsageError{QStringLiteral("명령을 적으십시오.")};
     } else if (QStringList{QStringLiteral("export"), QStringLiteral("import"),
-                           QStringLiteral("backup"), QStringLiteral("zipcodes")}
+                           QStringLiteral("backup"), QStringLiteral("zipcodes"),
+                           QStringLiteral("new-zipcodes")}
                    .contains(command)) {
         throw UsageError{QStringLiteral("%1 명령 뒤에 적을 것이 맞지 않습니다.").arg(command)};
     } else {

@@ -119,17 +119,23 @@ StoreError notEitherFormat(const QString& why) {
 } // namespace
 
 QByteArray AddresseeCsv::write(const QList<QStringList>& rows) {
-    QString out;
     QStringList header;
     for (int i = 0; i < AddresseeFields::Count; ++i)
         header << AddresseeFields::caption(i);
-    appendLine(out, header);
+    QList<QStringList> lines{header};
     for (QStringList row : rows) {
         // As the window's box reads it, not as a code.
         row[AddresseeFields::PrintCondition] =
             AddresseeFields::printConditionWord(row[AddresseeFields::PrintCondition]);
-        appendLine(out, row);
+        lines << row;
     }
+    return table(lines);
+}
+
+QByteArray AddresseeCsv::table(const QList<QStringList>& lines) {
+    QString out;
+    for (const QStringList& line : lines)
+        appendLine(out, line);
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }
 

@@ -16,6 +16,8 @@ namespace AddresseeCsv {
 // "+", "-", "@", a tab or a carriage return) goes out behind an apostrophe,
 // which spreadsheets take as the mark of text; read() takes it off again.
 QByteArray write(const QList<QStringList>& rows);
+// Any lines, the first its header, quoted and guarded as write() does.
+QByteArray table(const QList<QStringList>& lines);
 
 // Reads a file whose first row names the columns. A file whose first row
 // names no field (ColumnMapping), or whose text is neither UTF-8 nor CP949,

@@ -1,6 +1,7 @@
 #include "PostalCodes.h"
 
 #include "AppPaths.h"
+#include "PostalLots.h"
 #include "StoreError.h"
 
 #include <QDir>
@@ -41,6 +42,8 @@ bool holds(const PostalPlace& p, qint64 main, qint64 sub) {
 QString pastPrefix(const QString& key) {
     return key + QChar(0xFFFF);
 }
+
+const QString placeColumns = QStringLiteral("zipcode, sido, sigungu, town, ");
 
 // The columns of a range after the place's own (%1): its ends.
 const QString rangeColumns = QStringLiteral("%1, first_main, first_sub, last_main, last_sub");
@@ -118,10 +121,10 @@ QString PostalCodes::path() {
     return QFileInfo(AppPaths::addressBookPath()).dir().filePath(PostalSchema::fileName);
 }
 
-std::unique_ptr<PostalCodes> PostalCodes::open() {
-    if (!QFileInfo::exists(path()))
+std::unique_ptr<PostalCodes> PostalCodes::open(const QString& path) {
+    if (!QFileInfo::exists(path))
         return nullptr;
-    return std::make_unique<PostalCodes>(path());
+    return std::make_unique<PostalCodes>(path);
 }
 
 PostalCodes::PostalCodes(const QString& path)
@@ -173,7 +176,7 @@ QList<PostalPlace> PostalCodes::search(const QString& text, int limit) const {
     if (found.size() < limit)
         found += lots(key, mountain, main, limit - int(found.size()));
     if (found.size() < limit)
-        found += buildings(key, main, limit - int(found.size()));
+        found += buildings(key, pastPrefix(key), main, limit - int(found.size()));
     return found;
 }
 
@@ -181,7 +184,7 @@ QSqlQuery PostalCodes::select(const QString& columns, const QString& rest,
                               const QVariantList& values) const {
     QSqlQuery query(file->db());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("select zipcode, sido, sigungu, town, ") + columns + rest);
+    query.prepare(QStringLiteral("select ") + columns + rest);
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
@@ -191,7 +194,7 @@ QSqlQuery PostalCodes::select(const QString& columns, const QString& rest,
 
 QList<PostalPlace> PostalCodes::roads(const QString& key, qint64 main, qint64 sub,
                                       int limit) const {
-    QSqlQuery query = select(rangeColumns.arg(QStringLiteral("name, underground")) +
+    QSqlQuery query = select(placeColumns + rangeColumns.arg(QStringLiteral("name, underground")) +
                                  QStringLiteral(", coalesce(kind.parity, -1)"),
                              QStringLiteral(" from road join area on area.id = road.area"
                                             " left join kind on kind.code = road.kind"
@@ -211,7 +214,7 @@ QList<PostalPlace> PostalCodes::roads(const QString& key, qint64 main, qint64 su
 
 QList<PostalPlace> PostalCodes::lots(const QString& name, bool mountain, qint64 main,
                                      int limit) const {
-    QSqlQuery query = select(rangeColumns.arg(QStringLiteral("ri, mountain")),
+    QSqlQuery query = select(placeColumns + rangeColumns.arg(QStringLiteral("ri, mountain")),
                              QStringLiteral(" from lot join area on area.id = lot.area"
                                             " where (lot.area in (select id from area where"
                                             " town = ?) or ri = ?) and mountain = ?"
@@ -228,13 +231,14 @@ QList<PostalPlace> PostalCodes::lots(const QString& name, bool mountain, qint64 
     return found;
 }
 
-QList<PostalPlace> PostalCodes::buildings(const QString& key, qint64 main, int limit) const {
+QList<PostalPlace> PostalCodes::buildings(const QString& from, const QString& to, qint64 main,
+                                          int limit) const {
     QSqlQuery query =
-        select(QStringLiteral("road, underground, main, sub, name, dong"),
+        select(placeColumns + QStringLiteral("road, underground, main, sub, name, dong"),
                QStringLiteral(" from building join area on area.id = building.area"
-                              " where namekey >= ? and namekey < ? and (? = 0 or main = ?)"
+                              " where namekey between ? and ? and (? = 0 or main = ?)"
                               " order by namekey, sido, sigungu, road, main, sub limit ?"),
-               {key, pastPrefix(key), main, main, limit});
+               {from, to, main, main, limit});
     QList<PostalPlace> found;
     while (query.next()) {
         PostalPlace p = placeOf(query, PostalPlace::Kind::Building);
@@ -245,4 +249,64 @@ QList<PostalPlace> PostalCodes::buildings(const QString& key, qint64 main, int l
         found << p;
     }
     return found;
+}
+
+QList<PostalPlace> PostalCodes::namedBuildings(const QString& name, int limit) const {
+    const QString key = PostalSchema::searchKey(name);
+    return key.isEmpty() ? QList<PostalPlace>() : buildings(key, key, 0, limit);
+}
+
+bool PostalCodes::hasBuildingData() const {
+    QSqlQuery query = select(QStringLiteral("count(*)"),
+                             QStringLiteral(" from sqlite_master where name = 'lotbuilding'"), {});
+    if (!query.next() || query.value(0).toInt() == 0)
+        return false;
+    query = select(QStringLiteral("count(*)"),
+                   QStringLiteral(" from (select 1 from lotbuilding"
+                                  " union all select 1 from oldcode"
+                                  " limit 1)"),
+                   {});
+    return query.next() && query.value(0).toInt() > 0;
+}
+
+QList<PostalPlace> PostalCodes::atLot(const QString& dong, const QString& ri, bool mountain,
+                                      qint64 main, qint64 sub) const {
+    QSqlQuery query = select(QStringLiteral("sido, sigungu, town, roads, lots"),
+                             QStringLiteral(" from lotbuilding join area on area.id ="
+                                            " lotbuilding.area where town = ? and ri = coalesce(?, '')"),
+                             {dong, ri});
+    QList<PostalPlace> found;
+    while (query.next()) {
+        const QStringList roads = query.value(3).toString().split(QLatin1Char('\n'));
+        for (const PostalLots::Building& b : PostalLots::unpack(query.value(4).toByteArray())) {
+            if (b.mountain != mountain || b.lotMain != main || b.lotSub != sub || b.road < 0 ||
+                b.road >= roads.size())
+                continue;
+            PostalPlace p;
+            p.kind = PostalPlace::Kind::Building;
+            p.zipcode = QStringLiteral("%1").arg(b.zipcode, 5, 10, QLatin1Char('0'));
+            p.sido = query.value(0).toString();
+            p.sigungu = query.value(1).toString();
+            p.dong = query.value(2).toString();
+            p.town = roads[b.road].section(QLatin1Char('\t'), 0, 0);
+            p.road = roads[b.road].section(QLatin1Char('\t'), 1);
+            p.underground = b.underground;
+            p.number = b.main;
+            p.numberSub = b.sub;
+            found << p;
+        }
+    }
+    return found;
+}
+
+QStringList PostalCodes::newCodesOf(const QString& oldCode) const {
+    QString digits = oldCode;
+    digits.remove(QLatin1Char('-'));
+    QSqlQuery query =
+        select(QStringLiteral("distinct zipcode"),
+               QStringLiteral(" from oldcode where old = ? order by zipcode"), {digits});
+    QStringList codes;
+    while (query.next())
+        codes << query.value(0).toString();
+    return codes;
 }

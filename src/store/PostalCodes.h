@@ -42,7 +42,7 @@ class PostalCodes {
     static QString path();
     // The loaded data; null when none has been loaded yet. A damaged file is
     // a StoreError.
-    static std::unique_ptr<PostalCodes> open();
+    static std::unique_ptr<PostalCodes> open(const QString& path = PostalCodes::path());
     explicit PostalCodes(const QString& path);
 
     // The date of the data, "20251028"; empty when unknown.
@@ -54,12 +54,27 @@ class PostalCodes {
     // names, at most limit of them; roads first, then lots, then buildings.
     QList<PostalPlace> search(const QString& text, int limit = 500) const;
 
+    // Whether the building DB has been loaded: what bringing a book up to
+    // date looks buildings up in.
+    bool hasBuildingData() const;
+    // The buildings at a lot of a legal dong (and ri): each one's road-name
+    // address, code and legal dong.
+    QList<PostalPlace> atLot(const QString& dong, const QString& ri, bool mountain, qint64 main,
+                             qint64 sub) const;
+    // The buildings whose name is the name, blanks aside.
+    QList<PostalPlace> namedBuildings(const QString& name, int limit = 50) const;
+    // The five-digit codes of the buildings that had the six-digit code
+    // ("135-806" or "135806").
+    QStringList newCodesOf(const QString& oldCode) const;
+
   private:
     QList<PostalPlace> roads(const QString& key, qint64 main, qint64 sub, int limit) const;
     QList<PostalPlace> lots(const QString& name, bool mountain, qint64 main, int limit) const;
-    QList<PostalPlace> buildings(const QString& key, qint64 main, int limit) const;
+    // Buildings whose name key lies between from and to.
+    QList<PostalPlace> buildings(const QString& from, const QString& to, qint64 main,
+                                 int limit) const;
     QString meta(const QString& name) const;
-    // Runs "select zipcode, sido, sigungu, town, <columns><rest>" with the values.
+    // Runs "select <columns><rest>" with the values.
     QSqlQuery select(const QString& columns, const QString& rest, const QVariantList& values) const;
 
     std::shared_ptr<Connection> file;

@@ -1,6 +1,7 @@
 #include "PostalLoad.h"
 
 #include "PostalFiles.h"
+#include "PostalLots.h"
 #include "PostalSchema.h"
 #include "StoreError.h"
 
@@ -123,6 +124,11 @@ class Statement {
                           SQLITE_TRANSIENT);
         return *this;
     }
+    Statement& blob(const QByteArray& value) {
+        sqlite3_bind_blob(statement, ++column, value.constData(), int(value.size()),
+                          SQLITE_TRANSIENT);
+        return *this;
+    }
     Statement& number(qint64 value) {
         sqlite3_bind_int64(statement, ++column, value);
         return *this;
@@ -161,7 +167,8 @@ class Builder : public PostalFiles::Visitor {
         : db(db), report(progress), addArea(db, PostalSchema::insertArea),
           addRoad(db, PostalSchema::insertRoad), addLot(db, PostalSchema::insertLot),
           addBuilding(db, PostalSchema::insertBuilding),
-          addOldCode(db, PostalSchema::insertOldCode) {}
+          addOldCode(db, PostalSchema::insertOldCode),
+          addLotBuilding(db, PostalSchema::insertLotBuilding) {}
 
     PostalLoad::Summary summary;
     QStringList documents; // notice documents and other files that hold no data
@@ -169,6 +176,7 @@ class Builder : public PostalFiles::Visitor {
 
     bool begin(const QString& name, const QStringList& header) override {
         names << name;
+        storeLotBlocks();
         if (header.contains(QStringLiteral("이동사유코드")))
             throw StoreError(
                 QStringLiteral("%1 파일은 한 달 동안 바뀐 우편번호만 담은 변경 자료입니다. 전체 "
@@ -224,6 +232,7 @@ class Builder : public PostalFiles::Visitor {
     }
 
     void finish() {
+        storeLotBlocks();
         aggregateBuildings();
         summary.provinces = QStringList(provinces.begin(), provinces.end());
         summary.provinces.sort();
@@ -304,14 +313,16 @@ class Builder : public PostalFiles::Visitor {
                 .number(number(BSub))
                 .text(field(BDong))
                 .run();
-        if (field(BOldZip).size() >= 6) {
-            const QString link =
-                field(BOldZip).toString() + QLatin1Char('|') + field(BZip).toString();
+        QString old = field(BOldZip).toString();
+        old.remove(QLatin1Char('-'));
+        if (old.size() == 6) {
+            const QString link = old + QLatin1Char('|') + field(BZip).toString();
             if (!oldCodes.contains(link)) {
                 oldCodes.insert(link);
-                addOldCode.text(field(BOldZip)).text(field(BZip)).run();
+                addOldCode.text(old).text(field(BZip)).run();
             }
         }
+        addToLotBlock();
         const QString roadKey = QString::number(areaId) + QLatin1Char('|') +
                                 field(BRoad).toString() + QLatin1Char('|') +
                                 field(BUnderground).toString();
@@ -358,13 +369,46 @@ class Builder : public PostalFiles::Visitor {
         kinds[PostalSchema::evenKind].even = 1;
     }
 
+    // The building under its lot, in the block of its legal dong and ri.
+    void addToLotBlock() {
+        const QString blockKey = QString::number(area(BSido, BSigungu, BDong)) + QLatin1Char('|') +
+                                 field(BRi).toString();
+        LotBlock& block = lotBlocks[blockKey];
+        const QString road = field(BTown).toString() + QLatin1Char('\t') + field(BRoad).toString();
+        auto index = block.roadIndex.constFind(road);
+        if (index == block.roadIndex.constEnd()) {
+            index = block.roadIndex.insert(road, int(block.roads.size()));
+            block.roads << road;
+        }
+        block.buildings.push_back({number(BMountain) == 1, number(BLotMain), number(BLotSub),
+                                   *index, number(BUnderground) == 1, number(BMain), number(BSub),
+                                   number(BZip)});
+    }
+
+    // The lot blocks of the file read so far; a province's file holds its
+    // dongs whole, so each file's blocks are stored when the next begins.
+    void storeLotBlocks() {
+        for (auto b = lotBlocks.begin(); b != lotBlocks.end(); ++b)
+            addLotBuilding.number(b.key().section(QLatin1Char('|'), 0, 0).toLongLong())
+                .text(b.key().section(QLatin1Char('|'), 1))
+                .text(b->roads.join(QLatin1Char('\n')))
+                .blob(PostalLots::pack(std::move(b->buildings)))
+                .run();
+        lotBlocks.clear();
+    }
+
     struct Building {
         int road, main, sub, zip;
+    };
+    struct LotBlock {
+        QStringList roads;
+        QHash<QString, int> roadIndex;
+        std::vector<PostalLots::Building> buildings;
     };
 
     sqlite3* db;
     std::function<bool(int)> report;
-    Statement addArea, addRoad, addLot, addBuilding, addOldCode;
+    Statement addArea, addRoad, addLot, addBuilding, addOldCode, addLotBuilding;
     Kind kind = Kind::Road;
     QList<int> at;
     const QList<QStringView>* fields = nullptr;
@@ -374,6 +418,7 @@ class Builder : public PostalFiles::Visitor {
     QStringList names;
     QHash<QString, int> roads;
     std::vector<Building> buildings;
+    QHash<QString, LotBlock> lotBlocks;
 };
 
 void execute(sqlite3* db, const QString& sql) {

@@ -13,8 +13,14 @@
 //       last_sub)                lot-number ranges
 //   building(name, namekey, zipcode, area, road, underground, main, sub,
 //            dong)               buildings that have a name
-//   oldcode(old, zipcode)        six-digit codes and the five-digit codes of
-//                                the buildings that had them
+//   oldcode(old, zipcode)        six-digit codes (digits only) and the
+//                                five-digit codes of the buildings that had
+//                                them
+//   lotbuilding(area, ri, roads, lots)  the buildings of the building DB by
+//                                their lot numbers, one row a dong (area,
+//                                its town the legal dong) or ri: roads, the
+//                                block's "읍면<tab>도로명" a line; lots, the
+//                                buildings packed (PostalLots)
 // namekey is the name without blanks, which road and building names are
 // searched by.
 namespace PostalSchema {
@@ -35,19 +41,23 @@ inline const QString tables = QStringLiteral(
     " first_sub integer, last_main integer, last_sub integer);"
     "create table building(name text, namekey text, zipcode text, area integer, road text,"
     " underground integer, main integer, sub integer, dong text);"
-    "create table oldcode(old text, zipcode text);");
+    "create table oldcode(old text, zipcode text);"
+    "create table lotbuilding(area integer, ri text, roads text, lots blob);");
 inline const QString indexes = QStringLiteral("create index road_by_name on road(namekey);"
                                               "create index area_by_town on area(town);"
                                               "create index lot_by_area on lot(area);"
                                               "create index lot_by_ri on lot(ri);"
                                               "create index building_by_name on building(namekey);"
-                                              "create index oldcode_by_old on oldcode(old);");
+                                              "create index oldcode_by_old on oldcode(old);"
+                                              "create index lotbuilding_by_area on "
+                                              "lotbuilding(area);");
 inline const char* const insertArea = "insert into area(sido, sigungu, town) values(?, ?, ?)";
 inline const char* const insertRoad = "insert into road values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 inline const char* const insertKind = "insert into kind values(?, ?)";
 inline const char* const insertLot = "insert into lot values(?, ?, ?, ?, ?, ?, ?, ?)";
 inline const char* const insertBuilding = "insert into building values(?, ?, ?, ?, ?, ?, ?, ?, ?)";
 inline const char* const insertOldCode = "insert into oldcode values(?, ?)";
+inline const char* const insertLotBuilding = "insert into lotbuilding values(?, ?, ?, ?)";
 inline const char* const insertMeta = "insert into meta values(?, ?)";
 
 // The text a name is searched by: without blanks.

@@ -4,6 +4,8 @@
 
 #include "LookupTestSupport.h"
 #include "PostalFixtures.h"
+#include "addressee/ExchangeMenu.h"
+#include "lookup/PostcodeUpdateDialog.h"
 #include "store/AddressBook.h"
 #include "store/PostalCodes.h"
 #include "ui/Fonts.h"
@@ -83,6 +85,7 @@ class tst_postalcodes : public QObject, Fixture {
     void refusedFiles();
     void oneProvinceAsksFirst();
     void commandLine();
+    void bringingABookUpToDate();
 
   private:
     ZipCodeDialog* loaded(const QList<TextFile>& files, bool cp949 = false) {
@@ -289,6 +292,110 @@ void tst_postalcodes::commandLine() {
                 .startsWith("경고: 전국 17개 시도 가운데 2개"));
     QVERIFY(QString::fromUtf8(tool.readAllStandardOutput()).contains("2025"));
     QVERIFY(!PostalCodes(folder->file("postcode.mdb")).search("논현로8길").isEmpty());
+}
+
+// Two more buildings on one lot, 개포동 1187: a lot that names no one address.
+const QString lot1187 =
+    QStringLiteral("|서울특별시|Seoul|강남구|Gangnam-gu|||116804166204|"
+                   "논현로8길|Nonhyeon-ro 8-gil|0|%1|0|1168010300111870010000001"
+                   "|||1168010300|개포동||개포4동|0|1187|01|0|135-241|");
+
+// Each rule in turn, a row no rule answers, and rows that change only when
+// ticked, together or not at all.
+void tst_postalcodes::bringingABookUpToDate() {
+    writeZip(folder->file("data.zip"),
+             buildingFiles() << hand("20251028_추가.txt", buildingHeader,
+                                     {"06316" + lot1187.arg(62), "06316" + lot1187.arg(64)}, {}),
+             false);
+    AddresseeWindow* window = AddresseeWindow::open();
+    ZipCodeDialog::open()->loadPostalData({folder->file("data.zip")});
+    TestSupport::setSender({{"name", "나"},
+                            {"zipcode", "135-240"},
+                            {"address1", "서울 강남구  개포1동"},
+                            {"address2", "1185번지 3동 201호"}});
+    const QList<QStringList> book = {{"1", "가", "135-999", "서울 강남구 경남 아파트 5동 101호"},
+                                     {"2", "다", "100-001", "서울 강남구  개포동", "1187"},
+                                     {"3", "라", "135-241", "서울 강남구 개포동 1187"},
+                                     {"4", "마", "06315", "서울특별시 강남구 논현로8길 71"}};
+    for (const QStringList& row : book)
+        TestSupport::addCustomer({{"seq", row[0]},
+                                  {"name", row[1]},
+                                  {"zipcode", row[2]},
+                                  {"address1", row[3]},
+                                  {"address2", row.value(4)}});
+    window->findChild<ExchangeMenu*>()->actUpdateZipcodes->trigger();
+    PostcodeUpdateDialog* dialog = PostcodeUpdateDialog::instance();
+    QVERIFY(dialog);
+    QTableWidget* grid = dialog->grdProposals;
+    const auto column = [grid](int c) {
+        QStringList texts;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            texts << grid->item(r, c)->text().replace('\n', " | ");
+        return texts;
+    };
+    QCOMPARE(column(PostcodeUpdateDialog::Proposed),
+             (QStringList{"06315  서울특별시 강남구 논현로8길 71 | 3동 201호 (개포동)",
+                          "06315  서울특별시 강남구 논현로8길 71 | 5동 101호 (개포동, 경남아파트)",
+                          "", "06316  서울 강남구 개포동 1187 | "}));
+    const QStringList reasons = column(PostcodeUpdateDialog::Reason);
+    QCOMPARE(reasons[0], "지번 개포1동 1185");
+    QCOMPARE(reasons[1], "건물 이름 경남아파트");
+    QVERIFY2(reasons[2].contains("지번 개포동 1187에 새 주소가 2곳 있습니다 (06316 서울특별시 "
+                                 "강남구 논현로8길 62, 06316 서울특별시 강남구 논현로8길 64)") &&
+                 reasons[2].contains("옛 우편번호 100-001은 새 우편번호 2개로 나뉘었습니다 "
+                                     "(00001, 24001)"),
+             qPrintable(reasons[2]));
+    QCOMPARE(reasons[3],
+             "옛 우편번호 135-241의 건물은 모두 새 우편번호 06316입니다 (주소는 그대로)");
+    QCOMPARE(grid->item(2, PostcodeUpdateDialog::Take)->flags() & Qt::ItemIsUserCheckable, 0);
+
+    // Nothing is written unticked; a row changed meanwhile stops them all.
+    const QString bookFile = folder->file("orvaneit.mdb");
+    const QString customers = "select seq, zipcode, address1, address2 from customer order by seq";
+    const QList<QStringList> before = TestSupport::query(bookFile, customers);
+    QTest::mouseClick(dialog->cmdApply, Qt::LeftButton);
+    QCOMPARE(answers->lastText(), "바꿀 줄을 고르십시오");
+    QTest::mouseClick(dialog->cmdTakeAll, Qt::LeftButton);
+    TestSupport::query(bookFile, "update customer set address2 = '2층' where seq = '3'");
+    QTest::mouseClick(dialog->cmdApply, Qt::LeftButton);
+    QVERIFY(answers->lastText().startsWith("라의 주소가 그사이에 바뀌어 아무것도 바꾸지"));
+    TestSupport::query(bookFile, "update customer set address2 = '' where seq = '3'");
+    QCOMPARE(TestSupport::query(bookFile, customers), before);
+    QCOMPARE(TestSupport::query(bookFile, "select zipcode from personal"),
+             QList<QStringList>{{"135-240"}});
+
+    // Row by row: the one ticked changes, and the window shows it.
+    grid->item(1, PostcodeUpdateDialog::Take)->setCheckState(Qt::Checked);
+    QTest::mouseClick(dialog->cmdApply, Qt::LeftButton);
+    QCOMPARE(answers->lastText(), "1곳의 우편번호와 주소를 바꿨습니다");
+    QCOMPARE(TestSupport::query(bookFile, customers),
+             (QList<QStringList>{
+                 {"1", "06315", "서울특별시 강남구 논현로8길 71", "5동 101호 (개포동, 경남아파트)"},
+                 before[1],
+                 before[2],
+                 before[3]}));
+    QCOMPARE(window->txtCustomerZipcode->text(), "06315");
+    // All that is proposed; the row no rule answers stays.
+    QTest::mouseClick(dialog->cmdTakeAll, Qt::LeftButton);
+    QTest::mouseClick(dialog->cmdApply, Qt::LeftButton);
+    QCOMPARE(
+        TestSupport::query(bookFile, "select zipcode, address1, address2 from personal"),
+        (QList<QStringList>{{"06315", "서울특별시 강남구 논현로8길 71", "3동 201호 (개포동)"}}));
+    QCOMPARE(TestSupport::query(bookFile, customers).mid(1, 2),
+             (QList<QStringList>{before[1], {"3", "06316", "서울 강남구 개포동 1187", ""}}));
+    QCOMPARE(grid->rowCount(), 1);
+
+    // The command line lists what is left as CSV.
+    QProcess tool;
+    tool.start(QDir(PROGRAM_DIR).filePath("orvaneit-data"), {"--book", bookFile, "new-zipcodes"});
+    QVERIFY(tool.waitForFinished());
+    const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split("\r\n");
+    QCOMPARE(lines.value(0), "번호,이름,우편번호,주소1,주소2,새 우편번호,새 주소1,새 주소2,까닭");
+    QVERIFY2(
+        lines.value(1).startsWith("2,다,100-001,서울 강남구  개포동,1187,,,,\"지번 개포동 1187에"),
+        qPrintable(lines.join('\n')));
+    QCOMPARE(lines.size(), 3);
+    delete dialog;
 }
 
 QTEST_MAIN(tst_postalcodes)
