@@ -415,7 +415,9 @@ void StoreTest::savesSurviveKills() {
         QProcess saver;
         saver.start(SAVE_UNTIL_KILLED, {folder.path()});
         QVERIFY(saver.waitForStarted());
-        QThread::msleep(QRandomGenerator::global()->bounded(10, 100));
+        // Killed at a random moment once it saves, however busy the machine.
+        QVERIFY(saver.waitForReadyRead(30000));
+        QThread::msleep(QRandomGenerator::global()->bounded(0, 90));
         saver.kill();
         QVERIFY(saver.waitForFinished());
         QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
