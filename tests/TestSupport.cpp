@@ -14,6 +14,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStackedWidget>
 #include <QTest>
 #include <QWidget>
 
@@ -183,4 +184,50 @@ QRect TestSupport::inkBounds(const QImage& image, const QRect& area) {
         }
     }
     return ink;
+}
+
+namespace {
+// Where a control shows anything: a label only where its caption stands.
+QRect drawn(const QWidget* control) {
+    const QRect place = control->geometry();
+    if (qobject_cast<const QLabel*>(control))
+        return place & QRect(place.topLeft(), control->sizeHint());
+    return place;
+}
+} // namespace
+
+void TestSupport::checkPlaces(QWidget* window, const QList<QWidget*>& controls) {
+    for (const QWidget* control : controls) {
+        // A tab control's pages fill it, one upon another.
+        if (qobject_cast<const QStackedWidget*>(control->parentWidget()))
+            continue;
+        const QString name = control->objectName();
+        // A page that is not shown has the size of the tab control's pages.
+        const QWidget* parent = control->parentWidget();
+        if (qobject_cast<const QStackedWidget*>(parent->parentWidget()))
+            parent = parent->parentWidget();
+        const QRect inParent(QPoint(), parent->size());
+        QVERIFY2(inParent.contains(control->geometry()), qPrintable(name));
+        const QRect inWindow(control->mapTo(window, QPoint()), control->size());
+        QVERIFY2(window->rect().contains(inWindow), qPrintable(name));
+        for (const QWidget* other : controls) {
+            if (other == control || other->parentWidget() != control->parentWidget())
+                continue;
+            // Neighbours may share an edge a few pixels deep, as the forms
+            // have always placed them.
+            const QRect shared = drawn(control) & drawn(other);
+            QVERIFY2(qMin(shared.width(), shared.height()) <= 4,
+                     qPrintable(name + QLatin1Char('/') + other->objectName()));
+        }
+    }
+}
+
+void TestSupport::checkKeyboardOrder(const QList<QWidget*>& order) {
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+        // The next of the order's controls along the focus chain.
+        QWidget* next = order[i]->nextInFocusChain();
+        while (!order.contains(next) && next != order[i])
+            next = next->nextInFocusChain();
+        QVERIFY2(next == order[i + 1], qPrintable(order[i]->objectName()));
+    }
 }

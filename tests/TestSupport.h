@@ -4,12 +4,14 @@
 #include "pages/RealPrinter.h"
 #include "pages/RecordingPrinter.h"
 #include "print/PrintWindow.h"
+#include "ui/Layout.h"
 #include "ui/MessageBox.h"
 
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 class QAbstractButton;
 class QWidget;
@@ -41,6 +43,27 @@ class TempProgramFolder {
 };
 
 namespace TestSupport {
+// The window's controls stand apart: each inside the control it stands in
+// and inside the window, none over another of the same frame.
+void checkPlaces(QWidget* window, const QList<QWidget*>& controls);
+// The Tab key walks the controls in this order.
+void checkKeyboardOrder(const QList<QWidget*>& order);
+// Checks a window built from its layout table: every row's control stands
+// under its name, apart from the others, and the Tab key walks `order`.
+template <class W>
+void checkLayout(W* window, std::span<const Layout::Control<W>> table,
+                 const QList<QWidget*>& order) {
+    window->show();
+    QList<QWidget*> controls;
+    for (const Layout::Control<W>& row : table) {
+        QWidget* control =
+            std::visit([&](auto member) -> QWidget* { return window->*member; }, row.member);
+        QVERIFY2(control && control->objectName() == QLatin1String(row.name), row.name);
+        controls << control;
+    }
+    checkPlaces(window, controls);
+    checkKeyboardOrder(order);
+}
 // Types text into a widget the way an input method commits it, so Hangul
 // and any other text arrive as typed.
 void type(QWidget* widget, const QString& text);

@@ -15,6 +15,7 @@
 #include "ui/Fonts.h"
 #include "ui/InputMethod.h"
 #include "ui/KeyboardState.h"
+#include "ui/Layout.h"
 #include "ui/MessageBox.h"
 #include "ui/Twips.h"
 
@@ -53,97 +54,186 @@ constexpr quint32 capsLockMask = 0x02;
 constexpr quint32 numLockMask = 0x10;
 } // namespace
 
+namespace {
+using W = AddresseeWindow;
+using AddresseeFields::width;
+using enum AddresseeFields::Index;
+// The controls, each in the control it stands in, in the order they are made.
+const Layout::Control<W> addresseeWindowLayout[] = {
+    {&W::fraOrvane, "fraOrvane", nullptr, {840, 0, 9735, 6015}, "Orvane-It 기본정보", 11.25},
+    {&W::lblCustomerName, "lblCustomerName", "fraOrvane", {480, 480, 0, 0}, "이름"},
+    {&W::txtCustomerName,
+     "txtCustomerName",
+     "fraOrvane",
+     {1440, 360, 4335, 405},
+     "",
+     double(width(Name))},
+    {&W::lblCustomerEmail, "lblCustomerEmail", "fraOrvane", {480, 840, 0, 0}, "이메일"},
+    {&W::txtCustomerEmail,
+     "txtCustomerEmail",
+     "fraOrvane",
+     {1440, 720, 4335, 390},
+     "",
+     double(width(Email))},
+    {&W::lblCustomerMobilePhone,
+     "lblCustomerMobilePhone",
+     "fraOrvane",
+     {480, 1200, 0, 0},
+     "휴대폰"},
+    {&W::txtCustomerMobilePhone,
+     "txtCustomerMobilePhone",
+     "fraOrvane",
+     {1440, 1080, 2175, 375},
+     "",
+     double(width(MobilePhone))},
+    {&W::FraCustomerInpomation,
+     "FraCustomerInpomation",
+     "fraOrvane",
+     {360, 1440, 9135, 1095},
+     "소속정보"},
+    {&W::lblCustomerCompany,
+     "lblCustomerCompany",
+     "FraCustomerInpomation",
+     {120, 360, 0, 0},
+     "직장/학교"},
+    {&W::txtCustomerCompany,
+     "txtCustomerCompany",
+     "FraCustomerInpomation",
+     {1080, 240, 4335, 375},
+     "",
+     double(width(Company))},
+    {&W::lblCustomerDepartment,
+     "lblCustomerDepartment",
+     "FraCustomerInpomation",
+     {120, 720, 0, 0},
+     "부서/학과"},
+    {&W::txtCustomerDepartment,
+     "txtCustomerDepartment",
+     "FraCustomerInpomation",
+     {1080, 600, 4335, 375},
+     "",
+     double(width(Department))},
+    {&W::lblCustomerDepartPosition,
+     "lblCustomerDepartPosition",
+     "FraCustomerInpomation",
+     {5640, 720, 0, 0},
+     "직급/학년"},
+    {&W::txtCustomerDepartPosition,
+     "txtCustomerDepartPosition",
+     "FraCustomerInpomation",
+     {6720, 600, 2175, 375},
+     "",
+     double(width(DepartPosition))},
+    {&W::chkPrintCondition,
+     "chkPrintCondition",
+     "FraCustomerInpomation",
+     {7320, 120, 1695, 375},
+     "출력시 미사용"},
+    {&W::lblCustomerHomeTelephone,
+     "lblCustomerHomeTelephone",
+     "fraOrvane",
+     {480, 2760, 0, 0},
+     "전화(집)"},
+    {&W::txtCustomerHomeTelephone,
+     "txtCustomerHomeTelephone",
+     "fraOrvane",
+     {1440, 2640, 2175, 375},
+     "",
+     double(width(HomeTelephone))},
+    {&W::lblCompanyTelephone, "lblCompanyTelephone", "fraOrvane", {480, 3120, 0, 0}, "전화(회사)"},
+    {&W::txtCustomerCompanyTelephone,
+     "txtCustomerCompanyTelephone",
+     "fraOrvane",
+     {1440, 3000, 2175, 375},
+     "",
+     double(width(CompanyTelephone))},
+    {&W::lblExtentionNumber, "lblExtentionNumber", "fraOrvane", {4320, 3120, 0, 0}, "내선번호"},
+    {&W::txtCustomerExtentionNumber,
+     "txtCustomerExtentionNumber",
+     "fraOrvane",
+     {5280, 3000, 1215, 375},
+     "",
+     double(width(ExtentionNumber))},
+    {&W::lblFacsimile, "lblFacsimile", "fraOrvane", {480, 3480, 0, 0}, "팩스"},
+    {&W::txtCustomerFacsimile,
+     "txtCustomerFacsimile",
+     "fraOrvane",
+     {1440, 3360, 2175, 375},
+     "",
+     double(width(Facsimile))},
+    {&W::lblAddr, "lblAddr", "fraOrvane", {480, 3960, 0, 0}, "주소"},
+    {&W::cmdSearchZipcode, "cmdSearchZipcode", "fraOrvane", {1440, 3840, 975, 375}, "우편번호"},
+    {&W::txtCustomerZipcode,
+     "txtCustomerZipcode",
+     "fraOrvane",
+     {2520, 3840, 900, 375},
+     "",
+     double(width(Zipcode))},
+    {&W::txtCustomerAddress1,
+     "txtCustomerAddress1",
+     "fraOrvane",
+     {3480, 3840, 5415, 375},
+     "",
+     double(width(Address1))},
+    {&W::txtCustomerAddress2,
+     "txtCustomerAddress2",
+     "fraOrvane",
+     {3480, 4200, 5415, 375},
+     "",
+     double(width(Address2))},
+    {&W::lblRemark, "lblRemark", "fraOrvane", {480, 4680, 0, 0}, "메모"},
+    {&W::txtCustomerRemark, "txtCustomerRemark", "fraOrvane", {1440, 4680, 7455, 1095}},
+    {&W::cmdCustomerExit, "cmdCustomerExit", "fraOrvane", {8040, 480, 1215, 490}, "종료"},
+    {&W::cmdCustomerAdd, "cmdCustomerAdd", nullptr, {10680, 240, 1215, 490}, "입력"},
+    {&W::cmdCustomerUpdate, "cmdCustomerUpdate", nullptr, {10680, 840, 1215, 490}, "수정"},
+    {&W::cmdCustomerDelete, "cmdCustomerDelete", nullptr, {10680, 1440, 1215, 490}, "삭제"},
+    {&W::cmdCustomerSearchData, "cmdCustomerSearchData", nullptr, {10680, 2160, 1215, 495}, "검색"},
+    {&W::cmdCustomerPrint, "cmdCustomerPrint", nullptr, {10680, 2880, 1215, 490}, "출력"},
+    {&W::cmdSearchPersonal, "cmdSearchPersonal", nullptr, {10680, 5520, 1215, 490}, "개인정보"},
+    {&W::fraDataList, "fraDataList", nullptr, {480, 6120, 10815, 2175}, "입력 Data List", 11.25},
+    {&W::grdDataList, "grdDataList", "fraDataList", {120, 360, 10455, 1695}},
+    {&W::stbStatusbar, "stbStatusbar", nullptr, {0, 8400, 12045, 375}},
+};
+} // namespace
+
+std::span<const Layout::Control<AddresseeWindow>> AddresseeWindow::layout() {
+    return addresseeWindowLayout;
+}
+
 AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
-    using namespace Controls;
-    // The boxes hold as many characters as their columns.
-    using AddresseeFields::width;
-    using enum AddresseeFields::Index;
     setObjectName(QStringLiteral("AddresseeWindow"));
     setWindowTitle(QStringLiteral("Orvane-It"));
     setFont(Fonts::font(QStringLiteral("바탕체"), 9));
     Twips::setClientSize(this, 12045, 8775);
-
-    fraOrvane =
-        frame(this, "fraOrvane", QStringLiteral("Orvane-It 기본정보"), 840, 0, 9735, 6015, 11.25);
-    QWidget* B = fraOrvane;
-    lblCustomerName = label(B, "lblCustomerName", QStringLiteral("이름"), 480, 480);
-    txtCustomerName = textBox(B, "txtCustomerName", 1440, 360, 4335, 405, width(Name));
-    lblCustomerEmail = label(B, "lblCustomerEmail", QStringLiteral("이메일"), 480, 840);
-    txtCustomerEmail = textBox(B, "txtCustomerEmail", 1440, 720, 4335, 390, width(Email));
+    Layout::build(this, layout());
     InputMethod::latinOnly(txtCustomerEmail);
-    lblCustomerMobilePhone =
-        label(B, "lblCustomerMobilePhone", QStringLiteral("휴대폰"), 480, 1200);
-    txtCustomerMobilePhone =
-        textBox(B, "txtCustomerMobilePhone", 1440, 1080, 2175, 375, width(MobilePhone));
-
-    FraCustomerInpomation =
-        frame(B, "FraCustomerInpomation", QStringLiteral("소속정보"), 360, 1440, 9135, 1095);
-    QWidget* C = FraCustomerInpomation;
-    lblCustomerCompany = label(C, "lblCustomerCompany", QStringLiteral("직장/학교"), 120, 360);
-    txtCustomerCompany = textBox(C, "txtCustomerCompany", 1080, 240, 4335, 375, width(Company));
-    lblCustomerDepartment =
-        label(C, "lblCustomerDepartment", QStringLiteral("부서/학과"), 120, 720);
-    lblCustomerDepartment->setFont(Fonts::gulim(9));
-    lblCustomerDepartment->adjustSize();
-    txtCustomerDepartment =
-        textBox(C, "txtCustomerDepartment", 1080, 600, 4335, 375, width(Department));
-    lblCustomerDepartPosition =
-        label(C, "lblCustomerDepartPosition", QStringLiteral("직급/학년"), 5640, 720);
-    txtCustomerDepartPosition =
-        textBox(C, "txtCustomerDepartPosition", 6720, 600, 2175, 375, width(DepartPosition));
-    chkPrintCondition =
-        checkBox(C, "chkPrintCondition", QStringLiteral("출력시 미사용"), 7320, 120, 1695, 375);
-
-    lblCustomerHomeTelephone =
-        label(B, "lblCustomerHomeTelephone", QStringLiteral("전화(집)"), 480, 2760);
-    txtCustomerHomeTelephone =
-        textBox(B, "txtCustomerHomeTelephone", 1440, 2640, 2175, 375, width(HomeTelephone));
-    lblCompanyTelephone = label(B, "lblCompanyTelephone", QStringLiteral("전화(회사)"), 480, 3120);
-    lblCompanyTelephone->setFont(Fonts::gulim(9));
-    lblCompanyTelephone->adjustSize();
-    txtCustomerCompanyTelephone =
-        textBox(B, "txtCustomerCompanyTelephone", 1440, 3000, 2175, 375, width(CompanyTelephone));
-    lblExtentionNumber = label(B, "lblExtentionNumber", QStringLiteral("내선번호"), 4320, 3120);
-    txtCustomerExtentionNumber =
-        textBox(B, "txtCustomerExtentionNumber", 5280, 3000, 1215, 375, width(ExtentionNumber));
-    lblFacsimile = label(B, "lblFacsimile", QStringLiteral("팩스"), 480, 3480);
-    txtCustomerFacsimile =
-        textBox(B, "txtCustomerFacsimile", 1440, 3360, 2175, 375, width(Facsimile));
-    lblAddr = label(B, "lblAddr", QStringLiteral("주소"), 480, 3960);
-    cmdSearchZipcode =
-        button(B, "cmdSearchZipcode", QStringLiteral("우편번호"), 1440, 3840, 975, 375);
-    txtCustomerZipcode = textBox(B, "txtCustomerZipcode", 2520, 3840, 900, 375, width(Zipcode));
-    txtCustomerAddress1 = textBox(B, "txtCustomerAddress1", 3480, 3840, 5415, 375, width(Address1));
-    txtCustomerAddress2 = textBox(B, "txtCustomerAddress2", 3480, 4200, 5415, 375, width(Address2));
-    lblRemark = label(B, "lblRemark", QStringLiteral("메모"), 480, 4680);
-    txtCustomerRemark = new QPlainTextEdit(B);
-    txtCustomerRemark->setObjectName(QStringLiteral("txtCustomerRemark"));
-    txtCustomerRemark->setFont(Fonts::gulim());
+    for (QLabel* narrow : {lblCustomerDepartment, lblCompanyTelephone}) {
+        narrow->setFont(Fonts::gulim(9));
+        narrow->adjustSize();
+    }
     txtCustomerRemark->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtCustomerRemark->setTabChangesFocus(true);
-    Twips::place(txtCustomerRemark, 1440, 4680, 7455, 1095);
-    cmdCustomerExit = button(B, "cmdCustomerExit", QStringLiteral("종료"), 8040, 480, 1215, 490);
+    setUpGrid();
+    setUpStatusBar();
 
-    cmdCustomerAdd = button(this, "cmdCustomerAdd", QStringLiteral("입력"), 10680, 240, 1215, 490);
-    cmdCustomerUpdate =
-        button(this, "cmdCustomerUpdate", QStringLiteral("수정"), 10680, 840, 1215, 490);
-    cmdCustomerDelete =
-        button(this, "cmdCustomerDelete", QStringLiteral("삭제"), 10680, 1440, 1215, 490);
-    cmdCustomerSearchData =
-        button(this, "cmdCustomerSearchData", QStringLiteral("검색"), 10680, 2160, 1215, 495);
-    cmdCustomerPrint =
-        button(this, "cmdCustomerPrint", QStringLiteral("출력"), 10680, 2880, 1215, 490);
-    cmdSearchPersonal =
-        button(this, "cmdSearchPersonal", QStringLiteral("개인정보"), 10680, 5520, 1215, 490);
+    tmrTimer = new QTimer(this);
+    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
+    tmrTimer->setInterval(1000);
+    connect(tmrTimer, &QTimer::timeout, this, &AddresseeWindow::tmrTimerTick);
+    tmrTimer->start();
+    tmrTimerTick();
+    updateKeyPanels(KeyboardState::nativeModifiers().value_or(0));
 
-    fraDataList =
-        frame(this, "fraDataList", QStringLiteral("입력 Data List"), 480, 6120, 10815, 2175, 11.25);
-    grdDataList = new QTableView(fraDataList);
+    setUpKeyboard();
+    connectControls();
+    new ExchangeMenu(this);
+    qApp->installEventFilter(this);
+    Controls::centre(this);
+}
+
+void AddresseeWindow::setUpGrid() {
     grdDataList->setModel(gridRows = new AddresseeListModel(this));
-    grdDataList->setObjectName(QStringLiteral("grdDataList"));
-    grdDataList->setFont(Fonts::gulim());
     grdDataList->horizontalHeader()->setFont(Fonts::gulim());
-    Twips::place(grdDataList, 120, 360, 10455, 1695);
     grdDataList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdDataList->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdDataList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -151,28 +241,23 @@ AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
     grdDataList->verticalHeader()->setDefaultSectionSize(Twips::toPixels(300));
     grdDataList->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdDataList->horizontalHeader()->setHighlightSections(false);
-    fixedColumn(grdDataList, 0);
-    {
-        const QFontMetrics metrics(Fonts::gulim());
-        grdDataList->setColumnWidth(0, Twips::toPixels(200));
-        for (int c = 0; c < 7; ++c) {
-            grdDataList->setColumnWidth(
-                c + 1, metrics.horizontalAdvance(AddresseeListModel::widthSample(c + 1)));
-        }
-        // seq shows its five digits in full, with the cell's margins; the
-        // digits' width has a fraction that the cell must hold too.
-        const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
-        const double digits =
-            QFontMetricsF(Fonts::gulim()).horizontalAdvance(QStringLiteral("00000"));
+    Controls::fixedColumn(grdDataList, 0);
+    const QFontMetrics metrics(Fonts::gulim());
+    grdDataList->setColumnWidth(0, Twips::toPixels(200));
+    for (int c = 0; c < 7; ++c) {
         grdDataList->setColumnWidth(
-            1, qMax(grdDataList->columnWidth(1), int(std::ceil(digits)) + margins));
+            c + 1, metrics.horizontalAdvance(AddresseeListModel::widthSample(c + 1)));
     }
+    // seq shows its five digits in full, with the cell's margins; the
+    // digits' width has a fraction that the cell must hold too.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
+    const double digits = QFontMetricsF(Fonts::gulim()).horizontalAdvance(QStringLiteral("00000"));
+    grdDataList->setColumnWidth(
+        1, qMax(grdDataList->columnWidth(1), int(std::ceil(digits)) + margins));
+}
 
-    stbStatusbar = new QStatusBar(this);
-    stbStatusbar->setObjectName(QStringLiteral("stbStatusbar"));
-    stbStatusbar->setFont(Fonts::gulim());
+void AddresseeWindow::setUpStatusBar() {
     stbStatusbar->setSizeGripEnabled(false);
-    Twips::place(stbStatusbar, 0, 8400, 12045, 375);
     const int panelWidths[5] = {8300, 550, 650, 750, 1440};
     const char* panelTexts[5] = {"", "INS", "NUM", "CAPS", ""};
     for (int i = 0; i < 5; ++i) {
@@ -184,15 +269,10 @@ AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
         stbPanels[i]->setAlignment(i == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         stbStatusbar->addWidget(stbPanels[i]);
     }
+}
 
-    tmrTimer = new QTimer(this);
-    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
-    tmrTimer->setInterval(1000);
-    connect(tmrTimer, &QTimer::timeout, this, &AddresseeWindow::tmrTimerTick);
-    tmrTimer->start();
-    tmrTimerTick();
-    updateKeyPanels(KeyboardState::nativeModifiers().value_or(0));
-
+void AddresseeWindow::setUpKeyboard() {
+    using Controls::nameAfter;
     nameAfter(lblCustomerName, {txtCustomerName});
     nameAfter(lblCustomerEmail, {txtCustomerEmail});
     nameAfter(lblCustomerMobilePhone, {txtCustomerMobilePhone});
@@ -206,32 +286,37 @@ AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
     nameAfter(lblAddr, {txtCustomerZipcode, txtCustomerAddress1, txtCustomerAddress2});
     nameAfter(lblRemark, {txtCustomerRemark});
     grdDataList->setAccessibleName(fraDataList->title());
+    Controls::tabOrder(keyboardOrder());
+}
 
-    tabOrder({txtCustomerName,
-              txtCustomerEmail,
-              txtCustomerMobilePhone,
-              txtCustomerCompany,
-              txtCustomerDepartment,
-              txtCustomerDepartPosition,
-              txtCustomerHomeTelephone,
-              txtCustomerCompanyTelephone,
-              txtCustomerExtentionNumber,
-              txtCustomerFacsimile,
-              cmdSearchZipcode,
-              txtCustomerRemark,
-              cmdCustomerAdd,
-              txtCustomerZipcode,
-              txtCustomerAddress1,
-              txtCustomerAddress2,
-              cmdCustomerUpdate,
-              cmdCustomerDelete,
-              cmdCustomerPrint,
-              cmdCustomerExit,
-              grdDataList,
-              chkPrintCondition,
-              cmdSearchPersonal,
-              cmdCustomerSearchData});
+QList<QWidget*> AddresseeWindow::keyboardOrder() const {
+    return {txtCustomerName,
+            txtCustomerEmail,
+            txtCustomerMobilePhone,
+            txtCustomerCompany,
+            txtCustomerDepartment,
+            txtCustomerDepartPosition,
+            txtCustomerHomeTelephone,
+            txtCustomerCompanyTelephone,
+            txtCustomerExtentionNumber,
+            txtCustomerFacsimile,
+            cmdSearchZipcode,
+            txtCustomerRemark,
+            cmdCustomerAdd,
+            txtCustomerZipcode,
+            txtCustomerAddress1,
+            txtCustomerAddress2,
+            cmdCustomerUpdate,
+            cmdCustomerDelete,
+            cmdCustomerPrint,
+            cmdCustomerExit,
+            grdDataList,
+            chkPrintCondition,
+            cmdSearchPersonal,
+            cmdCustomerSearchData};
+}
 
+void AddresseeWindow::connectControls() {
     connect(cmdCustomerAdd, &QPushButton::clicked, this, &AddresseeWindow::cmdCustomerAddClick);
     connect(cmdCustomerUpdate, &QPushButton::clicked, this,
             &AddresseeWindow::cmdCustomerUpdateClick);
@@ -248,9 +333,6 @@ AddresseeWindow::AddresseeWindow(QWidget* parent) : QWidget(parent) {
             &AddresseeWindow::chkPrintConditionClick);
     connect(grdDataList, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { grdDataListDoubleClick(index.row()); });
-    new ExchangeMenu(this);
-    qApp->installEventFilter(this);
-    Controls::centre(this);
 }
 
 bool AddresseeWindow::load() {

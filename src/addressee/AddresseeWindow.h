@@ -2,6 +2,7 @@
 
 #include "store/AddresseeFields.h"
 #include "ui/Controls.h"
+#include "ui/Layout.h"
 #include "ui/SingleWindow.h"
 
 #include <QCheckBox>
@@ -24,6 +25,10 @@ class AddresseeWindow : public QWidget, public SingleWindow<AddresseeWindow> {
     Q_OBJECT
   public:
     explicit AddresseeWindow(QWidget* parent = nullptr);
+    // The window's controls and their places.
+    static std::span<const Layout::Control<AddresseeWindow>> layout();
+    // The controls in the order the Tab key walks them.
+    QList<QWidget*> keyboardOrder() const;
 
     // Opens the address book and shows the first addressee. False when the
     // file cannot be used (the user has been told).
@@ -139,6 +144,10 @@ class AddresseeWindow : public QWidget, public SingleWindow<AddresseeWindow> {
         Cancelled
     };
     void setButtons(Event event);
+    void setUpGrid();
+    void setUpStatusBar();
+    void setUpKeyboard();
+    void connectControls();
     // The boxes and their fields, in the order a row is shown.
     struct BoundBox {
         QWidget* box;

@@ -3,20 +3,12 @@
 #include "LabelSheetDialog.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Layout.h"
 #include "ui/MessageBox.h"
 #include "ui/Twips.h"
 
 namespace {
 using LabelSheets::TwipsPerMm;
-
-QSpinBox* counter(QWidget* parent, const char* name, int left, int top) {
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(Fonts::gulim());
-    box->setRange(1, 9999);
-    Twips::place(box, left, top, 975, 315);
-    return box;
-}
 
 QString millimetres(double twips) {
     return QString::number(twips / TwipsPerMm, 'f', 1);
@@ -37,43 +29,66 @@ QString describe(const LabelSheet& sheet) {
 }
 } // namespace
 
-LabelTab::LabelTab(QWidget* parent) : QWidget(parent) {
-    using namespace Controls;
-    setObjectName(QStringLiteral("LabelTab"));
-    fraLabelSheet = frame(this, "fraLabelSheet", QStringLiteral("라벨 용지"), 240, 0, 5535, 5655);
-    QWidget* S = fraLabelSheet;
-    lblLabelFind = label(S, "lblLabelFind", QStringLiteral("찾기"), 240, 420, 600, 195);
-    txtLabelFind = textBox(S, "txtLabelFind", 840, 360, 4455, 315, 40);
-    lstLabelSheets = new QListWidget(S);
-    lstLabelSheets->setObjectName(QStringLiteral("lstLabelSheets"));
-    lstLabelSheets->setFont(Fonts::gulim());
-    Twips::place(lstLabelSheets, 240, 780, 5055, 3735);
-    lblLabelSheetInfo = label(S, "lblLabelSheetInfo", QString(), 240, 4590, 5055, 435);
-    lblLabelSheetInfo->setWordWrap(true);
-    cmdLabelSheetAdd =
-        button(S, "cmdLabelSheetAdd", QStringLiteral("새 용지"), 240, 5100, 1455, 420);
-    cmdLabelSheetEdit =
-        button(S, "cmdLabelSheetEdit", QStringLiteral("용지 수정"), 1800, 5100, 1455, 420);
-    cmdLabelSheetDelete =
-        button(S, "cmdLabelSheetDelete", QStringLiteral("용지 삭제"), 3360, 5100, 1455, 420);
+namespace {
+using W = LabelTab;
+// The controls, each in the control it stands in, in the order they are made.
+const Layout::Control<W> labelTabLayout[] = {
+    {&W::fraLabelSheet, "fraLabelSheet", nullptr, {240, 0, 5535, 5655}, "라벨 용지"},
+    {&W::lblLabelFind, "lblLabelFind", "fraLabelSheet", {240, 420, 600, 195}, "찾기"},
+    {&W::txtLabelFind, "txtLabelFind", "fraLabelSheet", {840, 360, 4455, 315}, "", 40},
+    {&W::lstLabelSheets, "lstLabelSheets", "fraLabelSheet", {240, 780, 5055, 3735}},
+    {&W::lblLabelSheetInfo, "lblLabelSheetInfo", "fraLabelSheet", {240, 4590, 5055, 435}},
+    {&W::cmdLabelSheetAdd, "cmdLabelSheetAdd", "fraLabelSheet", {240, 5100, 1455, 420}, "새 용지"},
+    {&W::cmdLabelSheetEdit,
+     "cmdLabelSheetEdit",
+     "fraLabelSheet",
+     {1800, 5100, 1455, 420},
+     "용지 수정"},
+    {&W::cmdLabelSheetDelete,
+     "cmdLabelSheetDelete",
+     "fraLabelSheet",
+     {3360, 5100, 1455, 420},
+     "용지 삭제"},
+    {&W::fraLabelPrint, "fraLabelPrint", nullptr, {5955, 0, 4140, 5655}, "라벨 인쇄"},
+    {&W::optLabelAddressees,
+     "optLabelAddressees",
+     "fraLabelPrint",
+     {240, 420, 3700, 255},
+     "받는 사람 (출력할 Data List)"},
+    {&W::lblLabelAddresseeCount, "lblLabelAddresseeCount", "fraLabelPrint", {600, 780, 3340, 195}},
+    {&W::optLabelSender,
+     "optLabelSender",
+     "fraLabelPrint",
+     {240, 1260, 3700, 255},
+     "보내는 사람 (내 정보)"},
+    {&W::lblLabelSenderCount,
+     "lblLabelSenderCount",
+     "fraLabelPrint",
+     {600, 1680, 900, 195},
+     "라벨 수"},
+    {&W::spnLabelSenderCount, "spnLabelSenderCount", "fraLabelPrint", {1500, 1620, 975, 315}},
+    {&W::cmdLabelSenderSheet,
+     "cmdLabelSenderSheet",
+     "fraLabelPrint",
+     {2580, 1590, 975, 375},
+     "한 장"},
+    {&W::lblLabelStart, "lblLabelStart", "fraLabelPrint", {240, 2460, 1000, 195}, "시작 위치"},
+    {&W::spnLabelStart, "spnLabelStart", "fraLabelPrint", {1260, 2400, 975, 315}},
+    {&W::lblLabelStartPlace, "lblLabelStartPlace", "fraLabelPrint", {2340, 2460, 1600, 195}},
+    {&W::cmdLabelPrint, "cmdLabelPrint", "fraLabelPrint", {2640, 4920, 1215, 490}, "인쇄"},
+};
+} // namespace
 
-    fraLabelPrint = frame(this, "fraLabelPrint", QStringLiteral("라벨 인쇄"), 5955, 0, 4140, 5655);
-    QWidget* P = fraLabelPrint;
-    optLabelAddressees =
-        option(P, "optLabelAddressees", QStringLiteral("받는 사람 (출력할 Data List)"), 240, 420,
-               3700, 255);
-    lblLabelAddresseeCount = label(P, "lblLabelAddresseeCount", QString(), 600, 780, 3340, 195);
-    optLabelSender =
-        option(P, "optLabelSender", QStringLiteral("보내는 사람 (내 정보)"), 240, 1260, 3700, 255);
-    lblLabelSenderCount =
-        label(P, "lblLabelSenderCount", QStringLiteral("라벨 수"), 600, 1680, 900, 195);
-    spnLabelSenderCount = counter(P, "spnLabelSenderCount", 1500, 1620);
-    cmdLabelSenderSheet =
-        button(P, "cmdLabelSenderSheet", QStringLiteral("한 장"), 2580, 1590, 975, 375);
-    lblLabelStart = label(P, "lblLabelStart", QStringLiteral("시작 위치"), 240, 2460, 1000, 195);
-    spnLabelStart = counter(P, "spnLabelStart", 1260, 2400);
-    lblLabelStartPlace = label(P, "lblLabelStartPlace", QString(), 2340, 2460, 1600, 195);
-    cmdLabelPrint = button(P, "cmdLabelPrint", QStringLiteral("인쇄"), 2640, 4920, 1215, 490);
+std::span<const Layout::Control<LabelTab>> LabelTab::layout() {
+    return labelTabLayout;
+}
+
+LabelTab::LabelTab(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("LabelTab"));
+    Layout::build(this, layout());
+    lblLabelSheetInfo->setWordWrap(true);
+    for (QSpinBox* count : {spnLabelSenderCount, spnLabelStart})
+        count->setRange(1, 9999);
     optLabelAddressees->setChecked(true);
     showAddresseeCount(0);
 
@@ -84,9 +99,9 @@ LabelTab::LabelTab(QWidget* parent) : QWidget(parent) {
     connect(cmdLabelSheetDelete, &QPushButton::clicked, this, &LabelTab::cmdLabelSheetDelete_Click);
     connect(cmdLabelSenderSheet, &QPushButton::clicked, this, &LabelTab::cmdLabelSenderSheet_Click);
     connect(spnLabelStart, &QSpinBox::valueChanged, this, &LabelTab::spnLabelStart_Change);
-    nameAfter(lblLabelFind, {txtLabelFind});
-    nameAfter(lblLabelSenderCount, {spnLabelSenderCount});
-    nameAfter(lblLabelStart, {spnLabelStart});
+    Controls::nameAfter(lblLabelFind, {txtLabelFind});
+    Controls::nameAfter(lblLabelSenderCount, {spnLabelSenderCount});
+    Controls::nameAfter(lblLabelStart, {spnLabelStart});
 }
 
 void LabelTab::showEvent(QShowEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Layout.h"
+
 #include "pages/LabelSheet.h"
 
 #include <QGroupBox>
@@ -18,6 +20,8 @@ class LabelTab : public QWidget {
     Q_OBJECT
   public:
     explicit LabelTab(QWidget* parent = nullptr);
+    // The tab's controls and their places.
+    static std::span<const Layout::Control<LabelTab>> layout();
 
     // Offers the user's sheets and those of the glabels folder; done when
     // the tab is first shown unless done before.

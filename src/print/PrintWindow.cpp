@@ -15,26 +15,19 @@
 #include "store/TextRules.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Layout.h"
 #include "ui/MessageBox.h"
 #include "ui/MillimetreBox.h"
 #include "ui/Twips.h"
 
 namespace {
-// Controls on a tab page are placed from the top of the tab control, the
-// tab strip included.
-constexpr int tabStrip = 340;
-
 // A box of the print position adjustment; what it refuses, the user is
 // told.
-MillimetreBox* millimetres(PrintWindow* window, const char* name, int left, int top,
-                           const QString& direction) {
-    auto* box = new MillimetreBox(window, PrintAdjustment::Limit);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(Fonts::gulim());
+void adjustment(PrintWindow* window, MillimetreBox* box, const QString& direction) {
+    box->setRange(-PrintAdjustment::Limit, PrintAdjustment::Limit);
     box->setToolTip(QStringLiteral("%1\n-%2에서 +%2 mm까지, 0.1 mm 단위 (1,5도 1.5로 받습니다)")
                         .arg(direction)
                         .arg(PrintAdjustment::Limit));
-    Twips::place(box, left, top, 1095, 315);
     QObject::connect(box, &QDoubleSpinBox::valueChanged, window,
                      &PrintWindow::spnPrintPositionChanged);
     QObject::connect(box, &MillimetreBox::refused, window, [window, box](const QString& typed) {
@@ -46,7 +39,6 @@ MillimetreBox* millimetres(PrintWindow* window, const char* name, int left, int 
                              .arg(typed, box->text()),
                          MessageBox::Icon::Exclamation);
     });
-    return box;
 }
 
 // The list line of an addressee: name, company and department, then its key
@@ -61,112 +53,155 @@ QString listLine(const AddresseeBook& book, int place) {
 
 } // namespace
 
+namespace {
+using W = PrintWindow;
+// The controls, each in the control it stands in, in the order they are made.
+const Layout::Control<W> printWindowLayout[] = {
+    {&W::fraLetterForm, "fraLetterForm", nullptr, {480, 120, 3855, 1695}, "Letter Form"},
+    {&W::optLetterTypeQA3801,
+     "optLetterTypeQA3801",
+     "fraLetterForm",
+     {360, 240, 1815, 375},
+     "QA3801"},
+    {&W::optLetterTypeQB3802,
+     "optLetterTypeQB3802",
+     "fraLetterForm",
+     {360, 600, 1695, 255},
+     "QB3802"},
+    {&W::optLetterTypeQC3803,
+     "optLetterTypeQC3803",
+     "fraLetterForm",
+     {360, 960, 1455, 255},
+     "QC3803"},
+    {&W::optLetterTypeQD3805,
+     "optLetterTypeQD3805",
+     "fraLetterForm",
+     {360, 1320, 2415, 225},
+     "QD3805 (A4 6절봉투)"},
+    {&W::lblPrinterFont, "lblPrinterFont", nullptr, {4560, 1560, 780, 195}, "출력서체"},
+    {&W::cboPrinterFont, "cboPrinterFont", nullptr, {5520, 1440, 2775, 315}},
+    {&W::cmdDataPrintExit, "cmdDataPrintExit", nullptr, {9600, 1320, 1215, 490}, "종료"},
+    {&W::lblPrinterName, "lblPrinterName", nullptr, {4560, 180, 4800, 195}},
+    {&W::lblPrintPosition, "lblPrintPosition", nullptr, {4560, 540, 4900, 195}},
+    {&W::lblPrintPositionX, "lblPrintPositionX", nullptr, {4560, 960, 480, 195}, "가로"},
+    {&W::spnPrintPositionX, "spnPrintPositionX", nullptr, {5040, 900, 1095, 315}},
+    {&W::lblPrintPositionY, "lblPrintPositionY", nullptr, {6360, 960, 480, 195}, "세로"},
+    {&W::spnPrintPositionY, "spnPrintPositionY", nullptr, {6840, 900, 1095, 315}},
+    {&W::cmdPrintPreview, "cmdPrintPreview", nullptr, {9600, 720, 1215, 490}, "미리보기"},
+    {&W::tabPrintDataInfo, "tabPrintDataInfo", nullptr, {480, 2040, 10335, 6255}},
+    // The pages' controls are placed below the tab strip.
+    {&W::letterTab, "letterTab", "tabPrintDataInfo", {}},
+    {&W::specialTab, "specialTab", "tabPrintDataInfo", {}},
+    {&W::fraPrintlist, "fraPrintlist", "letterTab", {240, 0, 9855, 5655}, "Print Data"},
+    {&W::lblDataAllList,
+     "lblDataAllList",
+     "fraPrintlist",
+     {720, 360, 2055, 375},
+     "입력된 Data List"},
+    {&W::lstDataAllList, "lstDataAllList", "fraPrintlist", {720, 600, 3615, 4155}},
+    {&W::lblPrintSelectData,
+     "lblPrintSelectData",
+     "fraPrintlist",
+     {5400, 360, 2055, 375},
+     "출력할 Data List"},
+    {&W::lstDataPrintList, "lstDataPrintList", "fraPrintlist", {5400, 600, 3615, 4155}},
+    {&W::cmdEachDataSelect, "cmdEachDataSelect", "fraPrintlist", {4560, 1800, 615, 375}, ">"},
+    {&W::cmdAllDataSelect, "cmdAllDataSelect", "fraPrintlist", {4560, 2160, 615, 375}, ">>"},
+    {&W::cmdEachDataRemove, "cmdEachDataRemove", "fraPrintlist", {4560, 2520, 615, 375}, "<"},
+    {&W::cmdAllDataRemove, "cmdAllDataRemove", "fraPrintlist", {4560, 2880, 615, 375}, "<<"},
+    {&W::lblPostScript, "lblPostScript", "fraPrintlist", {240, 5160, 390, 195}, "추신"},
+    {&W::txtPostScript, "txtPostScript", "fraPrintlist", {720, 5040, 4215, 330}, "", 30},
+    {&W::fraOnlyMyInfo, "fraOnlyMyInfo", "fraPrintlist", {5040, 4800, 2895, 615}},
+    {&W::chkPersonInfoPrint,
+     "chkPersonInfoPrint",
+     "fraOnlyMyInfo",
+     {120, 240, 1215, 255},
+     "내 정보만 "},
+    {&W::txtNumberOfCopies, "txtNumberOfCopies", "fraOnlyMyInfo", {1320, 240, 615, 285}, "", 3},
+    {&W::lblNumberOfCopies, "lblNumberOfCopies", "fraOnlyMyInfo", {2040, 240, 645, 195}, "부 출력"},
+    {&W::cmdDataPrint, "cmdDataPrint", "fraPrintlist", {8160, 4920, 1215, 490}, "인쇄"},
+    {&W::fraSpecialForm, "fraSpecialForm", "specialTab", {2400, 380, 2775, 4935}, "Special Form"},
+    {&W::optMarried_1, "optMarried_1", "fraSpecialForm", {840, 480, 1215, 255}, "축 결 혼"},
+    {&W::optMarried_2, "optMarried_2", "fraSpecialForm", {840, 840, 1215, 255}, "축 화 혼"},
+    {&W::optGrowth, "optGrowth", "fraSpecialForm", {840, 1200, 1095, 255}, "축 발 전"},
+    {&W::optHundredday, "optHundredday", "fraSpecialForm", {840, 1560, 1095, 255}, "백 일"},
+    {&W::optFirstBirthday, "optFirstBirthday", "fraSpecialForm", {840, 1920, 1095, 255}, "축 돌"},
+    {&W::optBirthday, "optBirthday", "fraSpecialForm", {840, 2280, 1335, 255}, "생 신(일)"},
+    {&W::optSixtyBirthday,
+     "optSixtyBirthday",
+     "fraSpecialForm",
+     {840, 2640, 1095, 255},
+     "축 회 갑"},
+    {&W::optSeventyBirthday,
+     "optSeventyBirthday",
+     "fraSpecialForm",
+     {840, 3000, 1095, 255},
+     "축 고 희"},
+    {&W::optEightyBirthday,
+     "optEightyBirthday",
+     "fraSpecialForm",
+     {840, 3360, 1215, 255},
+     "축 팔 순"},
+    {&W::optTreatment, "optTreatment", "fraSpecialForm", {840, 3720, 1095, 255}, "쾌 유"},
+    {&W::optCondolence, "optCondolence", "fraSpecialForm", {840, 4080, 855, 225}, "부 의"},
+    {&W::cmdSpecialFormPrint, "cmdSpecialFormPrint", "specialTab", {6720, 4820, 1215, 490}, "인쇄"},
+};
+} // namespace
+
+std::span<const Layout::Control<PrintWindow>> PrintWindow::layout() {
+    return printWindowLayout;
+}
+
 PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
-    using namespace Controls;
     setObjectName(QStringLiteral("PrintWindow"));
     setWindowTitle(QStringLiteral("Letter Form 출력"));
     setFont(Fonts::gulim());
     Twips::setClientSize(this, 11310, 8670);
-
-    fraLetterForm =
-        frame(this, "fraLetterForm", QStringLiteral("Letter Form"), 480, 120, 3855, 1695);
-    fraLetterForm->setFont(Fonts::gulim());
-    optLetterTypeQA3801 =
-        option(fraLetterForm, "optLetterTypeQA3801", QStringLiteral("QA3801"), 360, 240, 1815, 375);
-    optLetterTypeQB3802 =
-        option(fraLetterForm, "optLetterTypeQB3802", QStringLiteral("QB3802"), 360, 600, 1695, 255);
-    optLetterTypeQC3803 =
-        option(fraLetterForm, "optLetterTypeQC3803", QStringLiteral("QC3803"), 360, 960, 1455, 255);
-    optLetterTypeQD3805 = option(fraLetterForm, "optLetterTypeQD3805",
-                                 QStringLiteral("QD3805 (A4 6절봉투)"), 360, 1320, 2415, 225);
-    lblPrinterFont =
-        label(this, "lblPrinterFont", QStringLiteral("출력서체"), 4560, 1560, 780, 195);
-    cboPrinterFont = new QComboBox(this);
-    cboPrinterFont->setObjectName(QStringLiteral("cboPrinterFont"));
-    cboPrinterFont->setFont(Fonts::gulim());
+    Layout::build(this, layout());
+    // Frames here show their captions in the controls' font.
+    for (QGroupBox* frame : {fraLetterForm, fraPrintlist, fraSpecialForm})
+        frame->setFont(Fonts::gulim());
+    lblPrintPosition->setText(QStringLiteral("인쇄 위치 조정 (mm, ±%1 이내, + 오른쪽 / 아래로)")
+                                  .arg(PrintAdjustment::Limit));
+    Controls::fitCaption(lblPrintPosition);
+    adjustment(this, spnPrintPositionX,
+               QStringLiteral("+ 오른쪽으로, - 왼쪽으로 옮겨 인쇄합니다."));
+    adjustment(this, spnPrintPositionY, QStringLiteral("+ 아래로, - 위로 옮겨 인쇄합니다."));
     // A choice among the installed faces only: a typed name could not be
     // printed. Typing a face's first letters still finds it.
     cboPrinterFont->setEditable(false);
-    Twips::place(cboPrinterFont, 5520, 1440, 2775, 315);
-    cmdDataPrintExit =
-        button(this, "cmdDataPrintExit", QStringLiteral("종료"), 9600, 1320, 1215, 490);
-    lblPrinterName = label(this, "lblPrinterName", QString(), 4560, 180, 4800, 195);
-    lblPrintPosition = label(this, "lblPrintPosition",
-                             QStringLiteral("인쇄 위치 조정 (mm, ±%1 이내, + 오른쪽 / 아래로)")
-                                 .arg(PrintAdjustment::Limit),
-                             4560, 540, 4900, 195);
-    lblPrintPositionX =
-        label(this, "lblPrintPositionX", QStringLiteral("가로"), 4560, 960, 480, 195);
-    spnPrintPositionX = millimetres(this, "spnPrintPositionX", 5040, 900,
-                                    QStringLiteral("+ 오른쪽으로, - 왼쪽으로 옮겨 인쇄합니다."));
-    lblPrintPositionY =
-        label(this, "lblPrintPositionY", QStringLiteral("세로"), 6360, 960, 480, 195);
-    spnPrintPositionY = millimetres(this, "spnPrintPositionY", 6840, 900,
-                                    QStringLiteral("+ 아래로, - 위로 옮겨 인쇄합니다."));
-    cmdPrintPreview =
-        button(this, "cmdPrintPreview", QStringLiteral("미리보기"), 9600, 720, 1215, 490);
     cmdPrintPreview->setAutoDefault(true); // Enter on it opens the preview
-
-    tabPrintDataInfo = new QTabWidget(this);
-    tabPrintDataInfo->setObjectName(QStringLiteral("tabPrintDataInfo"));
-    tabPrintDataInfo->setFont(Fonts::gulim());
-    Twips::place(tabPrintDataInfo, 480, 2040, 10335, 6255);
-    auto* letterTab = new QWidget;
-    auto* specialTab = new QWidget;
     tabPrintDataInfo->addTab(letterTab, QStringLiteral("입력 Data 출력"));
     tabPrintDataInfo->addTab(specialTab, QStringLiteral("Special Form 출력"));
     labelTab = new LabelTab;
     tabPrintDataInfo->addTab(labelTab, QStringLiteral("라벨 출력"));
-
-    fraPrintlist = frame(letterTab, "fraPrintlist", QStringLiteral("Print Data"), 240,
-                         340 - tabStrip, 9855, 5655);
-    fraPrintlist->setFont(Fonts::gulim());
-    QWidget* P = fraPrintlist;
-    lblDataAllList =
-        label(P, "lblDataAllList", QStringLiteral("입력된 Data List"), 720, 360, 2055, 375);
-    lstDataAllList = keyedList(P, "lstDataAllList", 720, 600, 3615, 4155);
-    lblPrintSelectData =
-        label(P, "lblPrintSelectData", QStringLiteral("출력할 Data List"), 5400, 360, 2055, 375);
-    lstDataPrintList = keyedList(P, "lstDataPrintList", 5400, 600, 3615, 4155);
     for (QListWidget* list : {lstDataAllList, lstDataPrintList}) {
+        Controls::hideKeys(list);
         list->setSortingEnabled(true);
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     }
-    cmdEachDataSelect = button(P, "cmdEachDataSelect", QStringLiteral(">"), 4560, 1800, 615, 375);
-    cmdAllDataSelect = button(P, "cmdAllDataSelect", QStringLiteral(">>"), 4560, 2160, 615, 375);
-    cmdEachDataRemove = button(P, "cmdEachDataRemove", QStringLiteral("<"), 4560, 2520, 615, 375);
-    cmdAllDataRemove = button(P, "cmdAllDataRemove", QStringLiteral("<<"), 4560, 2880, 615, 375);
-    lblPostScript = label(P, "lblPostScript", QStringLiteral("추신"), 240, 5160, 390, 195);
-    txtPostScript = textBox(P, "txtPostScript", 720, 5040, 4215, 330, 30);
-    fraOnlyMyInfo = frame(P, "fraOnlyMyInfo", QString(), 5040, 4800, 2895, 615);
-    chkPersonInfoPrint = checkBox(fraOnlyMyInfo, "chkPersonInfoPrint", QStringLiteral("내 정보만 "),
-                                  120, 240, 1215, 255);
-    txtNumberOfCopies = textBox(fraOnlyMyInfo, "txtNumberOfCopies", 1320, 240, 615, 285, 3);
-    lblNumberOfCopies =
-        label(fraOnlyMyInfo, "lblNumberOfCopies", QStringLiteral("부 출력"), 2040, 240, 645, 195);
-    cmdDataPrint = button(P, "cmdDataPrint", QStringLiteral("인쇄"), 8160, 4920, 1215, 490);
+    connectControls();
+    using Controls::nameAfter;
+    nameAfter(lblPrinterFont, {cboPrinterFont});
+    nameAfter(lblDataAllList, {lstDataAllList});
+    nameAfter(lblPrintSelectData, {lstDataPrintList});
+    nameAfter(lblPostScript, {txtPostScript});
+    nameAfter(lblNumberOfCopies, {txtNumberOfCopies});
+    nameAfter(lblPrintPositionX, {spnPrintPositionX});
+    nameAfter(lblPrintPositionY, {spnPrintPositionY});
+    Controls::tabOrder(keyboardOrder());
+    Controls::centre(this);
+}
 
-    fraSpecialForm = frame(specialTab, "fraSpecialForm", QStringLiteral("Special Form"), 2400,
-                           720 - tabStrip, 2775, 4935);
-    fraSpecialForm->setFont(Fonts::gulim());
-    QWidget* S = fraSpecialForm;
-    optMarried_1 = option(S, "optMarried_1", QStringLiteral("축 결 혼"), 840, 480, 1215, 255);
-    optMarried_2 = option(S, "optMarried_2", QStringLiteral("축 화 혼"), 840, 840, 1215, 255);
-    optGrowth = option(S, "optGrowth", QStringLiteral("축 발 전"), 840, 1200, 1095, 255);
-    optHundredday = option(S, "optHundredday", QStringLiteral("백 일"), 840, 1560, 1095, 255);
-    optFirstBirthday = option(S, "optFirstBirthday", QStringLiteral("축 돌"), 840, 1920, 1095, 255);
-    optBirthday = option(S, "optBirthday", QStringLiteral("생 신(일)"), 840, 2280, 1335, 255);
-    optSixtyBirthday =
-        option(S, "optSixtyBirthday", QStringLiteral("축 회 갑"), 840, 2640, 1095, 255);
-    optSeventyBirthday =
-        option(S, "optSeventyBirthday", QStringLiteral("축 고 희"), 840, 3000, 1095, 255);
-    optEightyBirthday =
-        option(S, "optEightyBirthday", QStringLiteral("축 팔 순"), 840, 3360, 1215, 255);
-    optTreatment = option(S, "optTreatment", QStringLiteral("쾌 유"), 840, 3720, 1095, 255);
-    optCondolence = option(S, "optCondolence", QStringLiteral("부 의"), 840, 4080, 855, 225);
-    cmdSpecialFormPrint = button(specialTab, "cmdSpecialFormPrint", QStringLiteral("인쇄"), 6720,
-                                 5160 - tabStrip, 1215, 490);
+QList<QWidget*> PrintWindow::keyboardOrder() const {
+    // As a reader goes: the forms, the row of the adjustment and the preview,
+    // the row of the face and "종료", then the tabs.
+    return {optLetterTypeQA3801, optLetterTypeQB3802, optLetterTypeQC3803, optLetterTypeQD3805,
+            spnPrintPositionX,   spnPrintPositionY,   cmdPrintPreview,     cboPrinterFont,
+            cmdDataPrintExit,    tabPrintDataInfo};
+}
 
+void PrintWindow::connectControls() {
     connect(cboPrinterFont, &QComboBox::activated, this, &PrintWindow::cboPrinterFontClick);
     connect(chkPersonInfoPrint, &QCheckBox::stateChanged, this,
             &PrintWindow::chkPersonInfoPrintClick);
@@ -183,19 +218,6 @@ PrintWindow::PrintWindow(QWidget* parent) : QWidget(parent) {
     for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(lstDataPrintList->model(), changed, this,
                 [this] { labelTab->showAddresseeCount(lstDataPrintList->count()); });
-    nameAfter(lblPrinterFont, {cboPrinterFont});
-    nameAfter(lblDataAllList, {lstDataAllList});
-    nameAfter(lblPrintSelectData, {lstDataPrintList});
-    nameAfter(lblPostScript, {txtPostScript});
-    nameAfter(lblNumberOfCopies, {txtNumberOfCopies});
-    nameAfter(lblPrintPositionX, {spnPrintPositionX});
-    nameAfter(lblPrintPositionY, {spnPrintPositionY});
-    // As a reader goes: the forms, the row of the adjustment and the preview,
-    // the row of the face and "종료", then the tabs.
-    tabOrder({optLetterTypeQA3801, optLetterTypeQB3802, optLetterTypeQC3803, optLetterTypeQD3805,
-              spnPrintPositionX, spnPrintPositionY, cmdPrintPreview, cboPrinterFont,
-              cmdDataPrintExit, tabPrintDataInfo});
-    centre(this);
 }
 
 bool PrintWindow::load() {

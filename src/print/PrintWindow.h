@@ -4,6 +4,7 @@
 #include "pages/LabelRun.h"
 #include "pages/LetterForm.h"
 #include "store/Recordset.h"
+#include "ui/Layout.h"
 #include "ui/MillimetreBox.h"
 #include "ui/SingleWindow.h"
 
@@ -29,6 +30,10 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     Q_OBJECT
   public:
     explicit PrintWindow(QWidget* parent = nullptr);
+    // The window's controls and their places.
+    static std::span<const Layout::Control<PrintWindow>> layout();
+    // The controls in the order the Tab key walks them.
+    QList<QWidget*> keyboardOrder() const;
 
     // Lists the addressees and the printer's fonts. Without a printer or a
     // default printer the user is told, and may go on to preview and save
@@ -60,6 +65,8 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     MillimetreBox* spnPrintPositionY;
     QPushButton* cmdPrintPreview;
     QTabWidget* tabPrintDataInfo;
+    QWidget* letterTab;
+    QWidget* specialTab;
     QGroupBox* fraPrintlist;
     QLabel* lblDataAllList;
     QListWidget* lstDataAllList;
@@ -109,6 +116,7 @@ class PrintWindow : public QWidget, public SingleWindow<PrintWindow> {
     void spnPrintPositionChanged();
 
   private:
+    void connectControls();
     const LetterForm& chosenForm() const;
     void printLetters(const LetterForm& form);
     // Lays out the pages "인쇄" prints now, entry by entry: one page per

@@ -77,15 +77,19 @@ QLabel* Controls::label(QWidget* parent, const char* name, const QString& captio
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (width > 0 && height > 0) {
         Twips::place(l, left, top, width, height);
-        // The Korean faces need more room than the given size may leave; a
-        // caption set later has the height of a line at least.
-        l->resize(qMax(l->width(), l->sizeHint().width()),
-                  qMax(l->height(), l->fontMetrics().height()));
+        fitCaption(l);
     } else {
         l->adjustSize();
         l->move(Twips::toPixels(left), Twips::toPixels(top));
     }
     return l;
+}
+
+void Controls::fitCaption(QLabel* label) {
+    // The Korean faces need more room than the given size may leave; a
+    // caption set later has the height of a line at least.
+    label->resize(qMax(label->width(), label->sizeHint().width()),
+                  qMax(label->height(), label->fontMetrics().height()));
 }
 
 QLineEdit* Controls::textBox(QWidget* parent, const char* name, int left, int top, int width,
@@ -140,7 +144,7 @@ QRadioButton* Controls::option(QWidget* parent, const char* name, const QString&
     return o;
 }
 
-void Controls::tabOrder(std::initializer_list<QWidget*> widgets) {
+void Controls::tabOrder(const QList<QWidget*>& widgets) {
     QWidget* previous = nullptr;
     for (QWidget* w : widgets) {
         if (previous)
@@ -157,12 +161,16 @@ void Controls::centre(QWidget* window) {
 QListWidget* Controls::keyedList(QWidget* parent, const char* name, int left, int top, int width,
                                  int height) {
     auto* list = create<QListWidget>(parent, name);
+    hideKeys(list);
+    Twips::place(list, left, top, width, height);
+    return list;
+}
+
+void Controls::hideKeys(QListWidget* list) {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideNone);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new KeyHidingDelegate(list));
-    Twips::place(list, left, top, width, height);
-    return list;
 }
 
 void Controls::fixedColumn(QTableView* grid, int column) {

@@ -17,6 +17,8 @@ namespace Controls {
 // and with them it grows where its caption needs more room.
 QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
               int width = 0, int height = 0);
+// Grows a label of a given size where its caption needs more room.
+void fitCaption(QLabel* label);
 // A text box; maxLength counts characters as the user sees them (a character
 // outside the BMP, such as an emoji, is one), and text that does not fit is
 // cut before the first character that does not fit, never inside one.
@@ -35,6 +37,8 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& caption, 
 // A list whose lines end, out of sight, with the key of their row: no
 // sideways scrolling, no shortening of the lines, and the key never drawn.
 QListWidget* keyedList(QWidget* parent, const char* name, int left, int top, int width, int height);
+// Makes a list one of keyed lines.
+void hideKeys(QListWidget* list);
 // Names controls after the label that stands for them, for screen readers
 // and the desktop's accessibility interface; the first is the label's buddy.
 void nameAfter(QLabel* label, std::initializer_list<QWidget*> controls);
@@ -53,5 +57,5 @@ void setBoxValue(QWidget* box, const QString& value);
 // Opens a window in the middle of the screen.
 void centre(QWidget* window);
 // The keyboard order of a window, first to last.
-void tabOrder(std::initializer_list<QWidget*> widgets);
+void tabOrder(const QList<QWidget*>& widgets);
 } // namespace Controls

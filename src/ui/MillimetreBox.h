@@ -10,7 +10,7 @@
 class MillimetreBox : public QDoubleSpinBox {
     Q_OBJECT
   public:
-    MillimetreBox(QWidget* parent, double limit);
+    explicit MillimetreBox(QWidget* parent, double limit = 0);
 
     QValidator::State validate(QString& text, int& pos) const override;
     double valueFromText(const QString& text) const override;

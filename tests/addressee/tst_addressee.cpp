@@ -167,6 +167,7 @@ void AddresseeWindowTest::firstStartCreatesTheBook() {
 
 void AddresseeWindowTest::layoutFontsAndLimits() {
     QVERIFY(openWindow());
+    TestSupport::checkLayout(w, AddresseeWindow::layout(), w->keyboardOrder());
     QCOMPARE(w->size(), QSize(803, 585));
     QCOMPARE(w->txtCustomerName->geometry(), QRect(96, 24, 289, 27));
     QCOMPARE(w->txtCustomerName->parentWidget(), static_cast<QWidget*>(w->fraOrvane));

@@ -2,6 +2,7 @@
 #include "pages/PageRenderer.h"
 #include "pages/PrintAdjustment.h"
 #include "pages/RecordingPrinter.h"
+#include "print/LabelTab.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintWindow.h"
 #include "store/AddressBook.h"
@@ -249,6 +250,7 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
 
     void tabGoesAsAReaderReads() {
         openWindow();
+        TestSupport::checkLayout(w, PrintWindow::layout(), w->keyboardOrder());
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         w->optLetterTypeQD3805->setFocus();
@@ -258,6 +260,8 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
+        w->tabPrintDataInfo->setCurrentWidget(w->labelTab);
+        TestSupport::checkLayout(w->labelTab, LabelTab::layout(), {});
     }
 
     void damagedSettingsMeanNoAdjustment() {
