@@ -1,12 +1,16 @@
 #pragma once
 
+#include "pages/RealPrinter.h"
+#include "pages/RecordingPrinter.h"
 #include "store/AddressBook.h"
+#include "store/AppPaths.h"
 #include "ui/MessageBox.h"
 
 #include <QElapsedTimer>
 #include <QList>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
 
@@ -21,6 +25,19 @@ class SilentAnswerer : public MessageBox::Answerer {
                                                              : MessageBox::Answer::Ok;
     }
     int shown = 0;
+};
+
+// What a benchmark of the windows runs in: every message answered, printing
+// recorded, and a program folder of its own.
+struct BenchPlace {
+    BenchPlace() {
+        PrinterLayer::setPrinter(&printer);
+        AppPaths::setProgramFolder(dir.path());
+    }
+    ~BenchPlace() { PrinterLayer::setPrinter(nullptr); }
+    SilentAnswerer silent;
+    RecordingPrinter printer;
+    QTemporaryDir dir;
 };
 
 inline double median(QList<double> values) {

@@ -6,15 +6,11 @@
 #include "BenchSupport.h"
 #include "addressee/AddresseeWindow.h"
 #include "lookup/AddresseeSearchDialog.h"
-#include "pages/RealPrinter.h"
-#include "pages/RecordingPrinter.h"
 #include "print/PrintWindow.h"
 #include "store/AddresseeBook.h"
-#include "store/AppPaths.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/resource.h>
@@ -22,11 +18,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Fonts::install();
-    SilentAnswerer silent;
-    RecordingPrinter printer;
-    PrinterLayer::setPrinter(&printer);
-    QTemporaryDir dir;
-    AppPaths::setProgramFolder(dir.path());
+    BenchPlace bench;
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
     fillAddressees(count,
                    [count](int i) { return families[i % 10] + QString::number(i * 7919 % count); });

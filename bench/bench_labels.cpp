@@ -4,18 +4,14 @@
 // addressees, per printed page.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_labels
 #include "BenchSupport.h"
-#include "pages/RealPrinter.h"
-#include "pages/RecordingPrinter.h"
 #include "print/LabelTab.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintWindow.h"
 #include "store/AddresseeBook.h"
-#include "store/AppPaths.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -36,11 +32,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     Fonts::install();
-    SilentAnswerer silent;
-    RecordingPrinter printer;
-    PrinterLayer::setPrinter(&printer);
-    QTemporaryDir dir;
-    AppPaths::setProgramFolder(dir.path());
+    BenchPlace bench;
+    RecordingPrinter& printer = bench.printer;
+    const QTemporaryDir& dir = bench.dir;
     const QList<LabelSheet> before = LabelSheets::userSheets();
     LabelSheets::setUserSheets(
         {LabelSheets::userSheet("3x8", QPageSize::A4, 3, 8, {70, 37}, {0, 0}, {70, 37}, 3)});

@@ -3,19 +3,15 @@
 // beside a baseline measured in the same run.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_print
 #include "BenchSupport.h"
-#include "pages/RealPrinter.h"
-#include "pages/RecordingPrinter.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintWindow.h"
 #include "store/AddressBook.h"
 #include "store/AddresseeBook.h"
-#include "store/AppPaths.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -44,11 +40,8 @@ bool printedAll(const RecordingPrinter& printer, int pages) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Fonts::install();
-    SilentAnswerer silent;
-    RecordingPrinter printer;
-    PrinterLayer::setPrinter(&printer);
-    QTemporaryDir dir;
-    AppPaths::setProgramFolder(dir.path());
+    BenchPlace bench;
+    RecordingPrinter& printer = bench.printer;
 
     // A 500-page run.
     const int pages = 500;
