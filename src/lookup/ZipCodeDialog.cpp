@@ -70,7 +70,9 @@ ZipCodeDialog::ZipCodeDialog(QWidget* parent) : QWidget(parent) {
         QStringLiteral("예) 논현로 8길 61, 개포동 1183, 경남아파트"));
     cmdPostalSearch =
         button(this, "cmdPostalSearch", QStringLiteral("새 주소 검색"), 6240, 7380, 1215, 490);
-    lblPostalData = label(this, "lblPostalData", QString(), 600, 8100, 4455, 255);
+    // The date, and below it the warning when the data is old.
+    lblPostalData = label(this, "lblPostalData", QString(), 600, 7920, 4455, 510);
+    lblPostalData->setWordWrap(true);
     cmdLoadPostalData = button(this, "cmdLoadPostalData", QStringLiteral("우편번호 DB 불러오기…"),
                                5160, 7980, 2295, 375);
 

@@ -125,6 +125,11 @@ void tst_postalcodes::loadAndSearch() {
     QVERIFY2(answers->lastText().contains("17개 시도 가운데 2개 시도(경기도, 서울특별시)"),
              qPrintable(answers->lastText()));
     QVERIFY(dialog->lblPostalData->text().startsWith("2025년 10월 28일 기준"));
+    // The date with the warning that the data is old is shown whole.
+    dialog->lblPostalData->setText(PostalCodes::asOf("20251028", QDate(2026, 12, 9)));
+    const QLabel* date = dialog->lblPostalData;
+    QVERIFY(date->contentsRect().contains(
+        date->fontMetrics().boundingRect(date->contentsRect(), Qt::TextWordWrap, date->text())));
     postalSearch(dialog, "논현로8길 61");
     QCOMPARE(listLines(dialog), QStringList{"06315  서울특별시 강남구 논현로8길 61~75 (홀수)"});
     // Blanks in the road name, and a name typed only in part.
