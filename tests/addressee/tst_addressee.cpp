@@ -15,6 +15,7 @@
 
 #include <QFile>
 #include <QFileIconProvider>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -7,6 +7,7 @@
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 
+#include <QProgressDialog>
 #include <QtTest>
 
 using TestSupport::addCustomer;
