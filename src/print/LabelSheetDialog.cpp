@@ -78,7 +78,7 @@ LabelSheetDialog::LabelSheetDialog(QWidget* parent, const LabelSheet& shown, QSt
     buttons->addWidget(cmdSheetSave);
     buttons->addWidget(cmdSheetCancel);
     form->addRow(buttons);
-    connect(cmdSheetSave, &QPushButton::clicked, this, &LabelSheetDialog::cmdSheetSave_Click);
+    connect(cmdSheetSave, &QPushButton::clicked, this, &LabelSheetDialog::cmdSheetSaveClick);
     connect(cmdSheetCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -91,7 +91,7 @@ LabelSheet LabelSheetDialog::sheet() const {
         QSizeF(spnSheetAcross->value(), spnSheetDown->value()), spnSheetMargin->value());
 }
 
-void LabelSheetDialog::cmdSheetSave_Click() {
+void LabelSheetDialog::cmdSheetSaveClick() {
     const LabelSheet made = sheet();
     QString wrong;
     if (made.part.isEmpty())

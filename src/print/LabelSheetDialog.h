@@ -36,7 +36,7 @@ class LabelSheetDialog : public QDialog {
 
   public slots:
     // Keeps the sheet when it is sound; otherwise says what is wrong.
-    void cmdSheetSave_Click();
+    void cmdSheetSaveClick();
 
   signals:
     void sheetSaved(const LabelSheet& sheet);

@@ -92,13 +92,13 @@ LabelTab::LabelTab(QWidget* parent) : QWidget(parent) {
     optLabelAddressees->setChecked(true);
     showAddresseeCount(0);
 
-    connect(txtLabelFind, &QLineEdit::textChanged, this, &LabelTab::txtLabelFind_Change);
-    connect(lstLabelSheets, &QListWidget::currentRowChanged, this, &LabelTab::lstLabelSheets_Click);
-    connect(cmdLabelSheetAdd, &QPushButton::clicked, this, &LabelTab::cmdLabelSheetAdd_Click);
-    connect(cmdLabelSheetEdit, &QPushButton::clicked, this, &LabelTab::cmdLabelSheetEdit_Click);
-    connect(cmdLabelSheetDelete, &QPushButton::clicked, this, &LabelTab::cmdLabelSheetDelete_Click);
-    connect(cmdLabelSenderSheet, &QPushButton::clicked, this, &LabelTab::cmdLabelSenderSheet_Click);
-    connect(spnLabelStart, &QSpinBox::valueChanged, this, &LabelTab::spnLabelStart_Change);
+    connect(txtLabelFind, &QLineEdit::textChanged, this, &LabelTab::txtLabelFindChange);
+    connect(lstLabelSheets, &QListWidget::currentRowChanged, this, &LabelTab::lstLabelSheetsClick);
+    connect(cmdLabelSheetAdd, &QPushButton::clicked, this, &LabelTab::cmdLabelSheetAddClick);
+    connect(cmdLabelSheetEdit, &QPushButton::clicked, this, &LabelTab::cmdLabelSheetEditClick);
+    connect(cmdLabelSheetDelete, &QPushButton::clicked, this, &LabelTab::cmdLabelSheetDeleteClick);
+    connect(cmdLabelSenderSheet, &QPushButton::clicked, this, &LabelTab::cmdLabelSenderSheetClick);
+    connect(spnLabelStart, &QSpinBox::valueChanged, this, &LabelTab::spnLabelStartChange);
     Controls::nameAfter(lblLabelFind, {txtLabelFind});
     Controls::nameAfter(lblLabelSenderCount, {spnLabelSenderCount});
     Controls::nameAfter(lblLabelStart, {spnLabelStart});
@@ -127,8 +127,8 @@ void LabelTab::showSheets(const QString& chosen) {
         if (sheets[i].name() == chosen)
             lstLabelSheets->setCurrentItem(item);
     }
-    txtLabelFind_Change();
-    lstLabelSheets_Click();
+    txtLabelFindChange();
+    lstLabelSheetsClick();
 }
 
 const LabelSheet* LabelTab::chosenSheet() const {
@@ -142,7 +142,7 @@ void LabelTab::showAddresseeCount(int count) {
     lblLabelAddresseeCount->setText(QStringLiteral("출력할 Data List: %1명").arg(count));
 }
 
-void LabelTab::txtLabelFind_Change() {
+void LabelTab::txtLabelFindChange() {
     const QStringList words = txtLabelFind->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QListWidgetItem* firstShown = nullptr;
     for (int i = 0; i < lstLabelSheets->count(); ++i) {
@@ -160,7 +160,7 @@ void LabelTab::txtLabelFind_Change() {
         lstLabelSheets->setCurrentItem(firstShown);
 }
 
-void LabelTab::lstLabelSheets_Click() {
+void LabelTab::lstLabelSheetsClick() {
     const LabelSheet* sheet = chosenSheet();
     cmdLabelSheetEdit->setEnabled(sheet && sheet->userDefined);
     cmdLabelSheetDelete->setEnabled(sheet && sheet->userDefined);
@@ -179,16 +179,16 @@ void LabelTab::lstLabelSheets_Click() {
                                    .arg(millimetres(first.left), millimetres(first.top)));
     spnLabelStart->setMaximum(labels);
     spnLabelSenderCount->setValue(labels);
-    spnLabelStart_Change();
+    spnLabelStartChange();
 }
 
-void LabelTab::spnLabelStart_Change() {
+void LabelTab::spnLabelStartChange() {
     const LabelSheet* sheet = chosenSheet();
     const QPoint place = sheet ? sheet->rowColumn(startLabel()) : QPoint(1, 1);
     lblLabelStartPlace->setText(QStringLiteral("번째 (%1행 %2열)").arg(place.y()).arg(place.x()));
 }
 
-void LabelTab::cmdLabelSenderSheet_Click() {
+void LabelTab::cmdLabelSenderSheetClick() {
     if (const LabelSheet* sheet = chosenSheet())
         spnLabelSenderCount->setValue(int(sheet->labels().size()) - startLabel());
 }
@@ -220,7 +220,7 @@ void LabelTab::keepUserSheet(const LabelSheet& sheet, const QString& replacing) 
     showSheets(sheet.name());
 }
 
-void LabelTab::cmdLabelSheetAdd_Click() {
+void LabelTab::cmdLabelSheetAddClick() {
     // A start that fits: one label the size of a business card.
     const LabelSheet blank =
         LabelSheets::userSheet(QString(), QPageSize::A4, 1, 1, {90, 50}, {10, 10}, {90, 50}, 3);
@@ -230,7 +230,7 @@ void LabelTab::cmdLabelSheetAdd_Click() {
     dialog->open();
 }
 
-void LabelTab::cmdLabelSheetEdit_Click() {
+void LabelTab::cmdLabelSheetEditClick() {
     const LabelSheet* sheet = chosenSheet();
     if (!sheet || !sheet->userDefined)
         return;
@@ -243,7 +243,7 @@ void LabelTab::cmdLabelSheetEdit_Click() {
     dialog->open();
 }
 
-void LabelTab::cmdLabelSheetDelete_Click() {
+void LabelTab::cmdLabelSheetDeleteClick() {
     const LabelSheet* sheet = chosenSheet();
     if (!sheet || !sheet->userDefined)
         return;

@@ -54,14 +54,14 @@ class LabelTab : public QWidget {
     QPushButton* cmdLabelPrint;
 
   public slots:
-    void txtLabelFind_Change();
-    void lstLabelSheets_Click();
-    void cmdLabelSheetAdd_Click();
-    void cmdLabelSheetEdit_Click();
-    void cmdLabelSheetDelete_Click();
+    void txtLabelFindChange();
+    void lstLabelSheetsClick();
+    void cmdLabelSheetAddClick();
+    void cmdLabelSheetEditClick();
+    void cmdLabelSheetDeleteClick();
     // As many sender labels as the first sheet has from the start label on.
-    void cmdLabelSenderSheet_Click();
-    void spnLabelStart_Change();
+    void cmdLabelSenderSheetClick();
+    void spnLabelStartChange();
 
   protected:
     void showEvent(QShowEvent* event) override;
