@@ -1,6 +1,6 @@
 #include "PostcodeUpdateDialog.h"
 
-#include "store/AddressBook.h"
+#include "store/AddresseeBook.h"
 #include "store/StoreError.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -76,11 +76,10 @@ bool PostcodeUpdateDialog::load() {
                 MessageBox::Icon::Exclamation);
             return false;
         }
-        book = AddressBook::open();
         lblPostalData->setText(PostalCodes::asOf(postal->date(), QDate::currentDate()) +
                                QStringLiteral(" 자료로 찾은 새 우편번호입니다. 바꿀 줄을 "
                                               "고른 뒤 \"바꾸기\"를 누르십시오"));
-        proposals = PostcodeUpdate::proposals(*book, *postal);
+        proposals = PostcodeUpdate::proposals(AddresseeBook::shared()->connection(), *postal);
     } catch (const StoreError& e) {
         MessageBox::show(this, e.message(), MessageBox::Icon::Stop);
         return false;
@@ -137,7 +136,7 @@ void PostcodeUpdateDialog::cmdApplyClick() {
         return;
     }
     try {
-        PostcodeUpdate::apply(*book, taken);
+        PostcodeUpdate::apply(*AddresseeBook::shared(), taken);
         emit applied();
         MessageBox::show(this,
                          QStringLiteral("%1곳의 우편번호와 주소를 바꿨습니다").arg(taken.size()),

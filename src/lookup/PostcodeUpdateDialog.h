@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/Connection.h"
 #include "store/PostcodeUpdate.h"
 #include "ui/SingleWindow.h"
 
@@ -22,9 +21,9 @@ class PostcodeUpdateDialog : public QWidget, public SingleWindow<PostcodeUpdateD
     enum Column { Take, Name, Now, Proposed, Reason };
 
     PostcodeUpdateDialog();
-    // Opens the book and the postal data and finds the proposals. False when
-    // the building DB has not been loaded or a file cannot be read (the user
-    // has been told).
+    // Opens the postal data and finds the proposals for the book the windows
+    // share (AddresseeBook::shared()). False when the building DB has not
+    // been loaded or a file cannot be read (the user has been told).
     bool load();
 
     QLabel* lblPostalData;
@@ -45,7 +44,6 @@ class PostcodeUpdateDialog : public QWidget, public SingleWindow<PostcodeUpdateD
   private:
     void showProposals();
 
-    std::shared_ptr<Connection> book;
     std::unique_ptr<PostalCodes> postal;
     QList<PostcodeProposal> proposals;
 };

@@ -3,6 +3,7 @@
 #include "AddressBook.h"
 #include "BookBackup.h"
 #include "SeqNumbers.h"
+#include "Statement.h"
 #include "StoreError.h"
 #include "TextRules.h"
 
@@ -89,6 +90,17 @@ void AddresseeBook::remove(const QString& seq) {
     rows.deleteCurrent();
     if (count() == 0)
         last = QStringLiteral("0");
+}
+
+bool AddresseeBook::moveAddress(const QString& seq, const Address& from, const Address& to) {
+    Statement statement(*file, QStringLiteral("update customer set zipcode = ?, address1 = ?,"
+                                              " address2 = ? where seq = ? and zipcode = ?"
+                                              " and address1 = ? and address2 = ?"));
+    int parameter = 0;
+    for (const QString& text :
+         {to.zipcode, to.address1, to.address2, seq, from.zipcode, from.address1, from.address2})
+        statement.bind(++parameter, text);
+    return statement.run() == 1;
 }
 
 std::optional<AddresseeExchange::Added>

@@ -52,6 +52,15 @@ class AddresseeBook {
     // Stores the values of every field but seq into the addressee.
     void update(const QString& seq, const QStringList& values);
     void remove(const QString& seq);
+    // An addressee's zip code and address.
+    struct Address {
+        QString zipcode, address1, address2;
+    };
+    // Moves the addressee with the seq from one address to another when the
+    // file still holds the first; false when it does not (changed or removed
+    // meanwhile, here or by another program). Part of a transaction the
+    // caller holds on connection(); the rows are read again by reload().
+    bool moveAddress(const QString& seq, const Address& from, const Address& to);
     // Adds the rows of a file as AddresseeExchange::add does, numbered on
     // from the last number; none when cancelled.
     std::optional<AddresseeExchange::Added> addAll(const QList<QStringList>& values,

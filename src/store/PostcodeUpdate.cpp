@@ -1,5 +1,6 @@
 #include "PostcodeUpdate.h"
 
+#include "AddresseeBook.h"
 #include "AddresseeCsv.h"
 #include "AddresseeFields.h"
 #include "StoreError.h"
@@ -163,6 +164,20 @@ bool takePlace(PostcodeProposal& row, const PostalPlace& place, const QStringLis
     row.newAddress2 = address2;
     return true;
 }
+
+// Moves the sender as AddresseeBook::moveAddress moves an addressee.
+bool moveSender(const Connection& book, const AddresseeBook::Address& from,
+                const AddresseeBook::Address& to) {
+    QSqlQuery query(book.db());
+    query.prepare(QStringLiteral("update personal set zipcode = ?, address1 = ?, address2 = ?"
+                                 " where zipcode = ? and address1 = ? and address2 = ?"));
+    for (const QString& value :
+         {to.zipcode, to.address1, to.address2, from.zipcode, from.address1, from.address2})
+        query.addBindValue(value);
+    if (!query.exec())
+        throw StoreError(book.describe(query.lastError()));
+    return query.numRowsAffected() == 1;
+}
 } // namespace
 
 bool PostcodeUpdate::isOldCode(const QString& zipcode) {
@@ -213,32 +228,22 @@ QList<PostcodeProposal> PostcodeUpdate::proposals(const Connection& book,
     return rows;
 }
 
-void PostcodeUpdate::apply(const Connection& book, const QList<PostcodeProposal>& accepted) {
-    QSqlDatabase db = book.db();
+void PostcodeUpdate::apply(AddresseeBook& book, const QList<PostcodeProposal>& accepted) {
+    QSqlDatabase db = book.connection().db();
     if (!db.transaction())
-        throw StoreError(book.describe(db.lastError()));
+        throw StoreError(book.connection().describe(db.lastError()));
     auto rollback = qScopeGuard([&] { db.rollback(); });
     for (const PostcodeProposal& row : accepted) {
-        QSqlQuery query(db);
-        query.prepare(
-            QStringLiteral("update %1 set zipcode = ?, address1 = ?, address2 = ?"
-                           " where zipcode = ? and address1 = ? and address2 = ?%2")
-                .arg(row.isSender() ? QStringLiteral("personal") : QStringLiteral("customer"),
-                     row.isSender() ? QString() : QStringLiteral(" and seq = ?")));
-        for (const QString& value : {row.newZipcode, row.newAddress1, row.newAddress2, row.zipcode,
-                                     row.address1, row.address2})
-            query.addBindValue(value);
-        if (!row.isSender())
-            query.addBindValue(row.seq);
-        if (!query.exec())
-            throw StoreError(book.describe(query.lastError()));
-        if (query.numRowsAffected() != 1)
+        const AddresseeBook::Address from{row.zipcode, row.address1, row.address2};
+        const AddresseeBook::Address to{row.newZipcode, row.newAddress1, row.newAddress2};
+        if (!(row.isSender() ? moveSender(book.connection(), from, to)
+                             : book.moveAddress(row.seq, from, to)))
             throw StoreError(QStringLiteral("%1의 주소가 그사이에 바뀌어 아무것도 바꾸지 "
                                             "않았습니다. 다시 찾아 보십시오")
                                  .arg(row.name));
     }
     if (!db.commit())
-        throw StoreError(book.describe(db.lastError()));
+        throw StoreError(book.connection().describe(db.lastError()));
     rollback.dismiss();
 }
 

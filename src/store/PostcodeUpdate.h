@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+class AddresseeBook;
+
 // Bringing a book up to date: for the addressees and the sender whose zip
 // code still has six digits, today's five-digit code and road-name address
 // found from what the book holds. Found by these rules, the first that
@@ -37,9 +39,11 @@ void propose(const PostalCodes& postal, PostcodeProposal& row);
 // The sender first, then the addressees in the list's order: every one
 // whose code has six digits, with its proposal or the reasons for none.
 QList<PostcodeProposal> proposals(const Connection& book, const PostalCodes& postal);
-// Writes the accepted proposals in one transaction. When a row has changed
-// since it was proposed, nothing is written (StoreError).
-void apply(const Connection& book, const QList<PostcodeProposal>& accepted);
+// Writes the accepted proposals in one transaction on the book's connection,
+// the addressees through the book. When a row has changed since it was
+// proposed, nothing is written (StoreError). The book's rows are read again
+// by reload().
+void apply(AddresseeBook& book, const QList<PostcodeProposal>& accepted);
 // The proposals as CSV (AddresseeCsv's quoting).
 QByteArray csv(const QList<PostcodeProposal>& proposals);
 } // namespace PostcodeUpdate

@@ -419,11 +419,10 @@ qint64 Recordset::write(const QString& sql, const QStringList& texts, bool andSa
                     statement.bind(++parameter, value);
             }
         }
-        statement.run();
+        return statement.run();
     } catch (const StoreError& e) {
         throw StoreError(what + QLatin1Char('\n') + e.message());
     }
-    return sqlite3_changes(connection->handle());
 }
 
 void Recordset::insert() {

@@ -38,10 +38,11 @@ bool Statement::next() {
     return false;
 }
 
-void Statement::run() {
+qint64 Statement::run() {
     while (next()) {
     }
     reset();
+    return sqlite3_changes64(connection.handle());
 }
 
 void Statement::reset() {

@@ -26,8 +26,9 @@ class Statement {
     // Steps to the next row: false when there is none. A failure throws
     // StoreError; the statement may then be run again after reset().
     bool next();
-    // Runs a statement that returns no rows, ready to be bound and run again.
-    void run();
+    // Runs a statement that returns no rows, ready to be bound and run again;
+    // returns how many rows it changed.
+    qint64 run();
     void reset();
     // The column of the present row (counted from 0) as text.
     QString text(int column) const;
