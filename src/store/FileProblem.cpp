@@ -2,48 +2,34 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 QString FileProblem::cause(int error) {
-    QString words;
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        words = QStringLiteral("권한이 없습니다");
-        break;
-    case EROFS:
-        words = QStringLiteral("읽기만 할 수 있는 디스크입니다");
-        break;
-    case ENOSPC:
-    case EDQUOT:
-        words = QStringLiteral("디스크에 빈 자리가 없습니다");
-        break;
-    case ENOENT:
-        words = QStringLiteral("그런 파일이나 폴더가 없습니다");
-        break;
-    case EISDIR:
-        words = QStringLiteral("같은 이름의 폴더가 있습니다");
-        break;
-    case ENOTDIR:
-        words = QStringLiteral("경로 가운데 폴더가 아닌 것이 있습니다");
-        break;
-    case ENAMETOOLONG:
-        words = QStringLiteral("파일 이름이 너무 깁니다");
-        break;
-    case EIO:
-        words = QStringLiteral("디스크를 읽거나 쓰다가 오류가 났습니다");
-        break;
-    case EBUSY:
-    case ETXTBSY:
-        words = QStringLiteral("다른 프로그램이 쓰고 있습니다");
-        break;
-    default:
-        words = QStringLiteral("시스템이 거절했습니다");
-    }
-    return QStringLiteral("%1 (%2)").arg(words, QString::fromLocal8Bit(std::strerror(error)));
+    // What each error means to the user; errors alike say the same.
+    static const struct {
+        std::initializer_list<int> errors;
+        const char* words;
+    } causes[] = {
+        {{EACCES, EPERM}, "권한이 없습니다"},
+        {{EROFS}, "읽기만 할 수 있는 디스크입니다"},
+        {{ENOSPC, EDQUOT}, "디스크에 빈 자리가 없습니다"},
+        {{ENOENT}, "그런 파일이나 폴더가 없습니다"},
+        {{EISDIR}, "같은 이름의 폴더가 있습니다"},
+        {{ENOTDIR}, "경로 가운데 폴더가 아닌 것이 있습니다"},
+        {{ENAMETOOLONG}, "파일 이름이 너무 깁니다"},
+        {{EIO}, "디스크를 읽거나 쓰다가 오류가 났습니다"},
+        {{EBUSY, ETXTBSY}, "다른 프로그램이 쓰고 있습니다"},
+    };
+    const char* words = "시스템이 거절했습니다";
+    for (const auto& cause : causes)
+        if (std::ranges::find(cause.errors, error) != cause.errors.end())
+            words = cause.words;
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(words),
+                                         QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QString FileProblem::whyNotWritten(const QString& path, const QString& systemWords) {

@@ -50,6 +50,16 @@ template <class W> W* create(QWidget* parent, const char* name) {
     return widget;
 }
 
+// A button of any kind with its caption.
+template <class W>
+W* captioned(QWidget* parent, const char* name, const QString& caption, int left, int top,
+             int width, int height) {
+    auto* button = create<W>(parent, name);
+    button->setText(caption);
+    Twips::place(button, left, top, width, height);
+    return button;
+}
+
 // Cuts what was just typed or pasted (the text before the cursor) back to
 // the limit, a whole character at a time.
 class CharacterLimit : public QValidator {
@@ -111,10 +121,8 @@ int Controls::characterLimit(const QLineEdit* box) {
 
 QPushButton* Controls::button(QWidget* parent, const char* name, const QString& caption, int left,
                               int top, int width, int height) {
-    auto* b = create<QPushButton>(parent, name);
-    b->setText(caption);
+    auto* b = captioned<QPushButton>(parent, name, caption, left, top, width, height);
     b->setAutoDefault(false);
-    Twips::place(b, left, top, width, height);
     return b;
 }
 
@@ -130,18 +138,12 @@ QGroupBox* Controls::frame(QWidget* parent, const char* name, const QString& cap
 
 QCheckBox* Controls::checkBox(QWidget* parent, const char* name, const QString& caption, int left,
                               int top, int width, int height) {
-    auto* c = create<QCheckBox>(parent, name);
-    c->setText(caption);
-    Twips::place(c, left, top, width, height);
-    return c;
+    return captioned<QCheckBox>(parent, name, caption, left, top, width, height);
 }
 
 QRadioButton* Controls::option(QWidget* parent, const char* name, const QString& caption, int left,
                                int top, int width, int height) {
-    auto* o = create<QRadioButton>(parent, name);
-    o->setText(caption);
-    Twips::place(o, left, top, width, height);
-    return o;
+    return captioned<QRadioButton>(parent, name, caption, left, top, width, height);
 }
 
 void Controls::tabOrder(const QList<QWidget*>& widgets) {
