@@ -42,69 +42,83 @@ void tell(QWidget* parent, const QString& text, MessageBox::Icon icon) {
 }
 } // namespace
 
+std::span<const ExchangeMenu::Action> ExchangeMenu::actions() {
+    static const Action table[] = {
+        {&ExchangeMenu::actExportCsv, "actExportCsv", "CSV로 내보내기(&C)...",
+         QKeySequence(Qt::CTRL | Qt::Key_E),
+         [](ExchangeMenu& m) { m.exportChosenFile(m.actExportCsv, Format::Csv, false); }},
+        {&ExchangeMenu::actExportVCard, "actExportVCard", "vCard로 내보내기(&V)...",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+         [](ExchangeMenu& m) { m.exportChosenFile(m.actExportVCard, Format::VCard, false); }},
+        {&ExchangeMenu::actExportChosenCsv,
+         "actExportChosenCsv",
+         "고른 주소만 CSV로(&S)...",
+         {},
+         [](ExchangeMenu& m) { m.exportChosenFile(m.actExportChosenCsv, Format::Csv, true); }},
+        {&ExchangeMenu::actExportChosenVCard,
+         "actExportChosenVCard",
+         "고른 주소만 vCard로(&D)...",
+         {},
+         [](ExchangeMenu& m) { m.exportChosenFile(m.actExportChosenVCard, Format::VCard, true); }},
+        {&ExchangeMenu::actImport, "actImport", "가져오기(&I)...",
+         QKeySequence(Qt::CTRL | Qt::Key_I),
+         [](ExchangeMenu& m) {
+             if (m.noTypingInProgress())
+                 m.importFrom(m.chooseFile(false, m.actImport->text(), {},
+                                           QStringLiteral("주소 파일 (*.csv *.vcf *.vcard);;"
+                                                          "모든 파일 (*)")));
+         },
+         true},
+        {&ExchangeMenu::actImportAccess,
+         "actImportAccess",
+         "Access 주소록 가져오기…",
+         {},
+         [](ExchangeMenu& m) {
+             if (m.noTypingInProgress())
+                 m.importAccessFrom(
+                     m.chooseFile(false, m.actImportAccess->text(), {}, accessFilter));
+         }},
+        {&ExchangeMenu::actBackup, "actBackup", "백업(&B)...", QKeySequence(Qt::CTRL | Qt::Key_B),
+         [](ExchangeMenu& m) {
+             m.backupTo(m.chooseFile(
+                 true, m.actBackup->text(),
+                 QStringLiteral("orvaneit-%1.mdb").arg(QDate::currentDate().toString(Qt::ISODate)),
+                 bookFilter));
+         },
+         true},
+        {&ExchangeMenu::actRestore,
+         "actRestore",
+         "복원(&R)...",
+         {},
+         [](ExchangeMenu& m) {
+             if (m.noTypingInProgress())
+                 m.restoreFrom(m.chooseFile(false, m.actRestore->text(), {}, bookFilter));
+         }},
+        {&ExchangeMenu::actUpdateZipcodes,
+         "actUpdateZipcodes",
+         "새 우편번호로 바꾸기(&Z)...",
+         {},
+         [](ExchangeMenu& m) { m.updateZipcodes(); },
+         true},
+    };
+    return table;
+}
+
 ExchangeMenu::ExchangeMenu(AddresseeWindow* w) : QObject(w), window(w) {
     setObjectName(QStringLiteral("ExchangeMenu"));
     menu = new QMenu(window);
     menu->setObjectName(QStringLiteral("mnuData"));
-    const auto action = [&](const char* name, const QString& text, const QKeySequence& keys,
-                            auto slot) {
-        QAction* a = menu->addAction(text, this, slot);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(keys);
+    for (const Action& row : actions()) {
+        if (row.apart)
+            menu->addSeparator();
+        QAction* a = menu->addAction(QString::fromUtf8(row.text), this,
+                                     [this, run = row.run] { run(*this); });
+        a->setObjectName(QLatin1String(row.name));
+        a->setShortcut(row.keys);
         a->setShortcutContext(Qt::WindowShortcut);
         window->addAction(a);
-        return a;
-    };
-    actExportCsv =
-        action("actExportCsv", QStringLiteral("CSV로 내보내기(&C)..."),
-               QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
-                   exportTo(chooseFile(true, actExportCsv->text(), "주소록.csv", csvFilter),
-                            Format::Csv, false);
-               });
-    actExportVCard =
-        action("actExportVCard", QStringLiteral("vCard로 내보내기(&V)..."),
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), [this] {
-                   exportTo(chooseFile(true, actExportVCard->text(), "주소록.vcf", vcardFilter),
-                            Format::VCard, false);
-               });
-    actExportChosenCsv =
-        action("actExportChosenCsv", QStringLiteral("고른 주소만 CSV로(&S)..."), {}, [this] {
-            exportTo(chooseFile(true, actExportChosenCsv->text(), "주소록.csv", csvFilter),
-                     Format::Csv, true);
-        });
-    actExportChosenVCard =
-        action("actExportChosenVCard", QStringLiteral("고른 주소만 vCard로(&D)..."), {}, [this] {
-            exportTo(chooseFile(true, actExportChosenVCard->text(), "주소록.vcf", vcardFilter),
-                     Format::VCard, true);
-        });
-    menu->addSeparator();
-    actImport = action("actImport", QStringLiteral("가져오기(&I)..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
-                           if (noTypingInProgress())
-                               importFrom(chooseFile(false, actImport->text(), {},
-                                                     QStringLiteral("주소 파일 (*.csv *.vcf "
-                                                                    "*.vcard);;모든 파일 (*)")));
-                       });
-    actImportAccess =
-        action("actImportAccess", QStringLiteral("Access 주소록 가져오기…"), {}, [this] {
-            if (noTypingInProgress())
-                importAccessFrom(chooseFile(false, actImportAccess->text(), {}, accessFilter));
-        });
-    menu->addSeparator();
-    actBackup = action(
-        "actBackup", QStringLiteral("백업(&B)..."), QKeySequence(Qt::CTRL | Qt::Key_B), [this] {
-            backupTo(chooseFile(
-                true, actBackup->text(),
-                QStringLiteral("orvaneit-%1.mdb").arg(QDate::currentDate().toString(Qt::ISODate)),
-                bookFilter));
-        });
-    actRestore = action("actRestore", QStringLiteral("복원(&R)..."), {}, [this] {
-        if (noTypingInProgress())
-            restoreFrom(chooseFile(false, actRestore->text(), {}, bookFilter));
-    });
-    menu->addSeparator();
-    actUpdateZipcodes = action("actUpdateZipcodes", QStringLiteral("새 우편번호로 바꾸기(&Z)..."),
-                               {}, [this] { updateZipcodes(); });
+        this->*row.member = a;
+    }
     // Taking in or putting back a book waits until the addressee being
     // typed is stored or dropped, as searching and printing do.
     connect(window, &AddresseeWindow::typingChanged, this, [this](bool typing) {
@@ -185,6 +199,13 @@ bool ExchangeMenu::noTypingInProgress() {
                         "하십시오"),
          MessageBox::Icon::Exclamation);
     return false;
+}
+
+void ExchangeMenu::exportChosenFile(const QAction* action, Format format, bool chosenOnly) {
+    const bool csv = format == Format::Csv;
+    exportTo(chooseFile(true, action->text(), csv ? "주소록.csv" : "주소록.vcf",
+                        csv ? csvFilter : vcardFilter),
+             format, chosenOnly);
 }
 
 void ExchangeMenu::exportTo(const QString& path, Format format, bool chosenOnly) {

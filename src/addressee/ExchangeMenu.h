@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QPushButton>
+#include <span>
 
 class AddresseeWindow;
 
@@ -50,6 +51,20 @@ class ExchangeMenu : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // One action of the menu, in the menu's order: its member, object name,
+    // text and shortcut, what it does, and whether a separator stands before
+    // it.
+    struct Action {
+        QAction* ExchangeMenu::*member;
+        const char* name;
+        const char* text;
+        QKeySequence keys;
+        void (*run)(ExchangeMenu& menu);
+        bool apart = false;
+    };
+    static std::span<const Action> actions();
+    // Exports to a file the user chooses under the action's caption.
+    void exportChosenFile(const QAction* action, AddresseeExchange::Format format, bool chosenOnly);
     // The menu's button and the grid's context menu.
     void showInWindow();
     QStringList chosenSeqs() const;

@@ -7,59 +7,119 @@
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/InputMethod.h"
+#include "ui/Layout.h"
 #include "ui/MessageBox.h"
 #include "ui/Twips.h"
 
 #include <QMouseEvent>
 
+namespace {
+using W = SenderDialog;
+// The boxes hold as many characters as their columns.
+using SenderFields::width;
+using enum SenderFields::Index;
+// The controls in the order they are made.
+const Layout::Control<W> senderDialogLayout[] = {
+    {&W::lblPersonalName, "lblPersonalName", nullptr, {240, 360, 870, 195}, "이        름"},
+    {&W::txtPersonalName,
+     "txtPersonalName",
+     nullptr,
+     {1320, 240, 4335, 375},
+     "",
+     double(width(Name))},
+    {&W::lblPersonalCompany, "lblPersonalCompany", nullptr, {240, 960, 870, 195}, "직장/학교"},
+    {&W::txtPersonalCompany,
+     "txtPersonalCompany",
+     nullptr,
+     {1320, 840, 4335, 375},
+     "",
+     double(width(Company))},
+    {&W::lblPersonalDepartment,
+     "lblPersonalDepartment",
+     nullptr,
+     {240, 1560, 870, 195},
+     "부서/학과"},
+    {&W::txtPersonalDepartment,
+     "txtPersonalDepartment",
+     nullptr,
+     {1320, 1440, 4335, 375},
+     "",
+     double(width(Department))},
+    {&W::lblPersonalDepartPosition,
+     "lblPersonalDepartPosition",
+     nullptr,
+     {240, 2160, 870, 195},
+     "직위/학년"},
+    {&W::txtPersonalDepartPosition,
+     "txtPersonalDepartPosition",
+     nullptr,
+     {1320, 2040, 2175, 375},
+     "",
+     double(width(DepartPosition))},
+    {&W::lblPersonalEmail, "lblPersonalEmail", nullptr, {3720, 2160, 1455, 195}, "홈페이지/이메일"},
+    {&W::txtPersonalEmail,
+     "txtPersonalEmail",
+     nullptr,
+     {5400, 2040, 4335, 375},
+     "",
+     double(width(Email))},
+    {&W::lblTelephone, "lblTelephone", nullptr, {240, 2760, 840, 195}, "전화 번호"},
+    {&W::txtPersonalTelephone,
+     "txtPersonalTelephone",
+     nullptr,
+     {1320, 2640, 2295, 375},
+     "",
+     double(width(Telephone))},
+    {&W::lblFacsimile, "lblFacsimile", nullptr, {4080, 2760, 780, 195}, "팩시밀리"},
+    {&W::txtPersonalFacsimile,
+     "txtPersonalFacsimile",
+     nullptr,
+     {5040, 2640, 2295, 375},
+     "",
+     double(width(Facsimile))},
+    {&W::lblMobilePhone, "lblMobilePhone", nullptr, {240, 3240, 825, 195}, "휴  대  폰"},
+    {&W::txtPersonalMobilePhone,
+     "txtPersonalMobilePhone",
+     nullptr,
+     {1320, 3240, 2275, 375},
+     "",
+     double(width(MobilePhone))},
+    {&W::lblPersonalAddress, "lblPersonalAddress", nullptr, {240, 3960, 870, 195}, "주        소"},
+    {&W::cmdSearchZipcode, "cmdSearchZipcode", nullptr, {1320, 3840, 975, 375}, "우편번호 "},
+    {&W::txtPersonalZipcode,
+     "txtPersonalZipcode",
+     nullptr,
+     {2400, 3840, 855, 375},
+     "",
+     double(width(Zipcode))},
+    {&W::txtPersonalAddress1,
+     "txtPersonalAddress1",
+     nullptr,
+     {3360, 3840, 5175, 375},
+     "",
+     double(width(Address1))},
+    {&W::txtPersonalAddress2,
+     "txtPersonalAddress2",
+     nullptr,
+     {3360, 4440, 5175, 375},
+     "",
+     double(width(Address2))},
+    {&W::cmdExit, "cmdExit", nullptr, {7440, 360, 1215, 495}, "확인"},
+};
+} // namespace
+
+std::span<const Layout::Control<SenderDialog>> SenderDialog::layout() {
+    return senderDialogLayout;
+}
+
 SenderDialog::SenderDialog(QWidget* parent) : QWidget(parent) {
-    using namespace Controls;
-    // The boxes hold as many characters as their columns.
-    using SenderFields::width;
-    using enum SenderFields::Index;
+    using Controls::nameAfter;
     setObjectName(QStringLiteral("SenderDialog"));
     setWindowTitle(QStringLiteral("개인정보"));
     setFont(Fonts::gulim());
     Twips::setClientSize(this, 9930, 5115);
-
-    lblPersonalName =
-        label(this, "lblPersonalName", QStringLiteral("이        름"), 240, 360, 870, 195);
-    txtPersonalName = textBox(this, "txtPersonalName", 1320, 240, 4335, 375, width(Name));
-    lblPersonalCompany =
-        label(this, "lblPersonalCompany", QStringLiteral("직장/학교"), 240, 960, 870, 195);
-    txtPersonalCompany = textBox(this, "txtPersonalCompany", 1320, 840, 4335, 375, width(Company));
-    lblPersonalDepartment =
-        label(this, "lblPersonalDepartment", QStringLiteral("부서/학과"), 240, 1560, 870, 195);
-    txtPersonalDepartment =
-        textBox(this, "txtPersonalDepartment", 1320, 1440, 4335, 375, width(Department));
-    lblPersonalDepartPosition =
-        label(this, "lblPersonalDepartPosition", QStringLiteral("직위/학년"), 240, 2160, 870, 195);
-    txtPersonalDepartPosition =
-        textBox(this, "txtPersonalDepartPosition", 1320, 2040, 2175, 375, width(DepartPosition));
-    lblPersonalEmail =
-        label(this, "lblPersonalEmail", QStringLiteral("홈페이지/이메일"), 3720, 2160, 1455, 195);
-    txtPersonalEmail = textBox(this, "txtPersonalEmail", 5400, 2040, 4335, 375, width(Email));
+    Layout::build(this, layout());
     InputMethod::latinOnly(txtPersonalEmail);
-    lblTelephone = label(this, "lblTelephone", QStringLiteral("전화 번호"), 240, 2760, 840, 195);
-    txtPersonalTelephone =
-        textBox(this, "txtPersonalTelephone", 1320, 2640, 2295, 375, width(Telephone));
-    lblFacsimile = label(this, "lblFacsimile", QStringLiteral("팩시밀리"), 4080, 2760, 780, 195);
-    txtPersonalFacsimile =
-        textBox(this, "txtPersonalFacsimile", 5040, 2640, 2295, 375, width(Facsimile));
-    lblMobilePhone =
-        label(this, "lblMobilePhone", QStringLiteral("휴  대  폰"), 240, 3240, 825, 195);
-    txtPersonalMobilePhone =
-        textBox(this, "txtPersonalMobilePhone", 1320, 3240, 2275, 375, width(MobilePhone));
-    lblPersonalAddress =
-        label(this, "lblPersonalAddress", QStringLiteral("주        소"), 240, 3960, 870, 195);
-    cmdSearchZipcode =
-        button(this, "cmdSearchZipcode", QStringLiteral("우편번호 "), 1320, 3840, 975, 375);
-    txtPersonalZipcode = textBox(this, "txtPersonalZipcode", 2400, 3840, 855, 375, width(Zipcode));
-    txtPersonalAddress1 =
-        textBox(this, "txtPersonalAddress1", 3360, 3840, 5175, 375, width(Address1));
-    txtPersonalAddress2 =
-        textBox(this, "txtPersonalAddress2", 3360, 4440, 5175, 375, width(Address2));
-    cmdExit = button(this, "cmdExit", QStringLiteral("확인"), 7440, 360, 1215, 495);
 
     nameAfter(lblPersonalName, {txtPersonalName});
     nameAfter(lblPersonalCompany, {txtPersonalCompany});
@@ -70,17 +130,22 @@ SenderDialog::SenderDialog(QWidget* parent) : QWidget(parent) {
     nameAfter(lblFacsimile, {txtPersonalFacsimile});
     nameAfter(lblMobilePhone, {txtPersonalMobilePhone});
     nameAfter(lblPersonalAddress, {txtPersonalZipcode, txtPersonalAddress1, txtPersonalAddress2});
-    tabOrder({txtPersonalName, txtPersonalCompany, txtPersonalDepartment, txtPersonalDepartPosition,
-              txtPersonalZipcode, txtPersonalAddress1, txtPersonalAddress2, cmdSearchZipcode,
-              cmdExit, txtPersonalTelephone, txtPersonalFacsimile, txtPersonalMobilePhone,
-              txtPersonalEmail});
+    Controls::tabOrder(keyboardOrder());
     txtPersonalName->setFocus();
 
     txtPersonalZipcode->installEventFilter(this);
     txtPersonalAddress1->installEventFilter(this);
     connect(cmdExit, &QPushButton::clicked, this, &SenderDialog::cmdExitClick);
     connect(cmdSearchZipcode, &QPushButton::clicked, this, &SenderDialog::cmdSearchZipcodeClick);
-    centre(this);
+    Controls::centre(this);
+}
+
+QList<QWidget*> SenderDialog::keyboardOrder() const {
+    return {txtPersonalName,           txtPersonalCompany,   txtPersonalDepartment,
+            txtPersonalDepartPosition, txtPersonalZipcode,   txtPersonalAddress1,
+            txtPersonalAddress2,       cmdSearchZipcode,     cmdExit,
+            txtPersonalTelephone,      txtPersonalFacsimile, txtPersonalMobilePhone,
+            txtPersonalEmail};
 }
 
 std::array<Controls::BoundBox, 11> SenderDialog::fields() const {

@@ -3,6 +3,7 @@
 #include "store/Connection.h"
 #include "store/Recordset.h"
 #include "ui/Controls.h"
+#include "ui/Layout.h"
 #include "ui/SingleWindow.h"
 
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <span>
 
 // The sender's own details: the single row of table personal, printed as
 // the sender on the letter forms. "확인" stores the boxes; the close box
@@ -19,6 +21,10 @@ class SenderDialog : public QWidget, public SingleWindow<SenderDialog> {
     Q_OBJECT
   public:
     explicit SenderDialog(QWidget* parent = nullptr);
+    // The controls, each with its place in twips, in the order they are made.
+    static std::span<const Layout::Control<SenderDialog>> layout();
+    // The controls in the order the Tab key walks them.
+    QList<QWidget*> keyboardOrder() const;
 
     // Reads the row into the boxes. False when the address book cannot be
     // opened (the user has been told).

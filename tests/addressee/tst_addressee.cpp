@@ -613,6 +613,12 @@ void AddresseeWindowTest::dataMenuFitsBesideTheButtons() {
     }
     QCOMPARE(menu->actImport->shortcut(), QKeySequence("Ctrl+I"));
     QCOMPARE(menu->actExportCsv->text(), QString("CSV로 내보내기(&C)..."));
+    QStringList names; // the menu's order, "-" where it is parted
+    for (const QAction* action : menu->menu->actions())
+        names << (action->isSeparator() ? QString("-") : action->objectName());
+    QCOMPARE(names.join(','), QString("actExportCsv,actExportVCard,actExportChosenCsv,"
+                                      "actExportChosenVCard,-,actImport,actImportAccess,-,"
+                                      "actBackup,actRestore,-,actUpdateZipcodes"));
     QCOMPARE(w->grdDataList->contextMenuPolicy(), Qt::CustomContextMenu);
 
     // The menu's shortcuts work from every box, even where a box would take

@@ -88,6 +88,7 @@ void SenderDialogTest::layout() {
     QVERIFY(p->isVisible());
     QCOMPARE(p->windowTitle(), QStringLiteral("개인정보"));
     QCOMPARE(p->size(), QSize(Twips::toPixels(9930), Twips::toPixels(5115)));
+    TestSupport::checkLayout(p, SenderDialog::layout(), p->keyboardOrder());
 
     struct Expected {
         QWidget* widget;
