@@ -1,5 +1,6 @@
 #include "AccessTableDialog.h"
 
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 
 #include <QHBoxLayout>
@@ -48,16 +49,10 @@ AccessTableDialog::AccessTableDialog(const QString& fileName, const AccessFile::
     lblCodePage->setVisible(!read.codePage.isEmpty());
     cboCodePage->setVisible(!read.codePage.isEmpty());
 
-    auto* buttons = new QHBoxLayout;
-    cmdTableOk = new QPushButton(QStringLiteral("다음(&N)"), this);
-    cmdTableOk->setObjectName(QStringLiteral("cmdTableOk"));
+    layout->addLayout(
+        Controls::buttonRow(this, {{&cmdTableOk, "cmdTableOk", QStringLiteral("다음(&N)")},
+                                   {&cmdTableCancel, "cmdTableCancel", QStringLiteral("취소")}}));
     cmdTableOk->setDefault(true);
-    cmdTableCancel = new QPushButton(QStringLiteral("취소"), this);
-    cmdTableCancel->setObjectName(QStringLiteral("cmdTableCancel"));
-    buttons->addStretch();
-    buttons->addWidget(cmdTableOk);
-    buttons->addWidget(cmdTableCancel);
-    layout->addLayout(buttons);
 
     connect(lstTables, &QListWidget::currentRowChanged, this, &AccessTableDialog::showSample);
     connect(cboCodePage, &QComboBox::textActivated, this, &AccessTableDialog::codePageChosen);

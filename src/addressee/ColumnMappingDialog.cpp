@@ -1,5 +1,6 @@
 #include "ColumnMappingDialog.h"
 
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"
 
@@ -70,16 +71,10 @@ ColumnMappingDialog::ColumnMappingDialog(const QStringList& columns,
     grdColumns->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     layout->addWidget(grdColumns);
 
-    auto* buttons = new QHBoxLayout;
-    cmdMappingOk = new QPushButton(QStringLiteral("다음(&N)"), this);
-    cmdMappingOk->setObjectName(QStringLiteral("cmdMappingOk"));
+    layout->addLayout(Controls::buttonRow(
+        this, {{&cmdMappingOk, "cmdMappingOk", QStringLiteral("다음(&N)")},
+               {&cmdMappingCancel, "cmdMappingCancel", QStringLiteral("취소")}}));
     cmdMappingOk->setDefault(true);
-    cmdMappingCancel = new QPushButton(QStringLiteral("취소"), this);
-    cmdMappingCancel->setObjectName(QStringLiteral("cmdMappingCancel"));
-    buttons->addStretch();
-    buttons->addWidget(cmdMappingOk);
-    buttons->addWidget(cmdMappingCancel);
-    layout->addLayout(buttons);
     connect(cmdMappingOk, &QPushButton::clicked, this, [this] {
         if (fieldChosenTwice() != Ignored)
             return;

@@ -1,5 +1,6 @@
 #include "ImportPreviewDialog.h"
 
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 
 #include <QHBoxLayout>
@@ -69,18 +70,11 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& fileName,
     lblIgnored->setWordWrap(true);
     layout->addWidget(lblIgnored);
 
-    auto* buttons = new QHBoxLayout;
-    cmdAddAll = new QPushButton(QStringLiteral("모두 추가(&A)"), this);
-    cmdAddAll->setObjectName(QStringLiteral("cmdAddAll"));
-    cmdSkipLookAlikes = new QPushButton(QStringLiteral("같은 사람 빼고 추가(&S)"), this);
-    cmdSkipLookAlikes->setObjectName(QStringLiteral("cmdSkipLookAlikes"));
+    layout->addLayout(Controls::buttonRow(
+        this, {{&cmdAddAll, "cmdAddAll", QStringLiteral("모두 추가(&A)")},
+               {&cmdSkipLookAlikes, "cmdSkipLookAlikes", QStringLiteral("같은 사람 빼고 추가(&S)")},
+               {&cmdCancel, "cmdCancel", QStringLiteral("취소")}}));
     cmdSkipLookAlikes->setEnabled(!preview.lookAlikes.isEmpty());
-    cmdCancel = new QPushButton(QStringLiteral("취소"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    buttons->addStretch();
-    for (QPushButton* button : {cmdAddAll, cmdSkipLookAlikes, cmdCancel})
-        buttons->addWidget(button);
-    layout->addLayout(buttons);
     cmdAddAll->setEnabled(!preview.rows.isEmpty());
     (preview.rows.isEmpty() ? cmdCancel : cmdAddAll)->setDefault(true);
 

@@ -6,6 +6,7 @@
 #include "store/TextRules.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
@@ -144,6 +145,17 @@ QCheckBox* Controls::checkBox(QWidget* parent, const char* name, const QString& 
 QRadioButton* Controls::option(QWidget* parent, const char* name, const QString& caption, int left,
                                int top, int width, int height) {
     return captioned<QRadioButton>(parent, name, caption, left, top, width, height);
+}
+
+QHBoxLayout* Controls::buttonRow(QWidget* dialog, std::initializer_list<RowButton> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (const RowButton& b : buttons) {
+        *b.button = new QPushButton(b.caption, dialog);
+        (*b.button)->setObjectName(QString::fromLatin1(b.name));
+        row->addWidget(*b.button);
+    }
+    return row;
 }
 
 void Controls::tabOrder(const QList<QWidget*>& widgets) {

@@ -10,6 +10,8 @@
 #include <QTableView>
 #include <initializer_list>
 
+class QHBoxLayout;
+
 // Builders for the controls of the windows: each control gets its name as
 // object name, the usual font (굴림 9.75 points) and its place in twips.
 namespace Controls {
@@ -34,6 +36,14 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, i
                     int width, int height);
 QRadioButton* option(QWidget* parent, const char* name, const QString& caption, int left, int top,
                      int width, int height);
+// A dialog's buttons at the right end of a row, made in the order given,
+// each with its object name and caption.
+struct RowButton {
+    QPushButton** button;
+    const char* name;
+    QString caption;
+};
+QHBoxLayout* buttonRow(QWidget* dialog, std::initializer_list<RowButton> buttons);
 // A list whose lines end, out of sight, with the key of their row: no
 // sideways scrolling, no shortening of the lines, and the key never drawn.
 QListWidget* keyedList(QWidget* parent, const char* name, int left, int top, int width, int height);
