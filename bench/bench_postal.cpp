@@ -25,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScreen>
+#include <QSqlQuery>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -65,15 +66,29 @@ double peakMegabytes() {
     return usage.ru_maxrss / 1024.0;
 }
 
+// The postal file's tables and indexes by size, largest first.
+QString tableSizes() {
+    const auto file = Connection::open(PostalCodes::path(), {}, true);
+    QSqlQuery query(file->db());
+    query.exec("select name, sum(pgsize) from dbstat group by name order by 2 desc");
+    QStringList sizes;
+    while (query.next() && query.value(1).toLongLong() > 100000)
+        sizes << QString("%1 %2")
+                     .arg(query.value(0).toString())
+                     .arg(query.value(1).toDouble() / 1e6, 0, 'f', 1);
+    return sizes.join(", ");
+}
+
 void load(const QString& zip) {
     QElapsedTimer timer;
     timer.start();
     PostalLoad load(PostalCodes::path());
     const auto summary = load.build({zip}, [](int) { return true; });
     load.commit();
-    std::printf("load %s: %.1f s, peak %.0f MB, file %.1f MB\n  %s\n",
+    std::printf("load %s: %.1f s, peak %.0f MB, file %.1f MB\n  %s\n  MB: %s\n",
                 qPrintable(QFileInfo(zip).fileName()), timer.nsecsElapsed() / 1e9, peakMegabytes(),
-                QFileInfo(PostalCodes::path()).size() / 1e6, qPrintable(summary->text()));
+                QFileInfo(PostalCodes::path()).size() / 1e6, qPrintable(summary->text()),
+                qPrintable(tableSizes()));
 }
 
 QString someRoad() {
@@ -95,10 +110,11 @@ void throughTheDialog(const QString& dir) {
     QElapsedTimer timer;
     timer.start();
     dialog->loadPostalData({dir + "/areacd_rangeaddr_DB.zip", dir + "/zipcode_DB.zip"});
-    std::printf("both loaded through the dialog: %.1f s, peak %.0f MB, file %.1f MB\n  %s\n",
+    std::printf("both loaded through the dialog: %.1f s, peak %.0f MB, file %.1f MB\n  %s\n"
+                "  MB: %s\n",
                 timer.nsecsElapsed() / 1e9, peakMegabytes(),
                 QFileInfo(PostalCodes::path()).size() / 1e6,
-                qPrintable(dialog->lblPostalData->text()));
+                qPrintable(dialog->lblPostalData->text()), qPrintable(tableSizes()));
     dialog->txtPostalSearch->setText(someRoad().left(4));
     dialog->cmdPostalSearchClick();
     QTimer::singleShot(2000, qApp, [shoot] { shoot("result.png"); });

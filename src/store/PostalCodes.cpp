@@ -2,6 +2,8 @@
 
 #include "AppPaths.h"
 #include "PostalLots.h"
+#include "PostalPack.h"
+#include "Statement.h"
 #include "StoreError.h"
 
 #include <QDir>
@@ -43,36 +45,18 @@ QString pastPrefix(const QString& key) {
     return key + QChar(0xFFFF);
 }
 
-const QString placeColumns = QStringLiteral("zipcode, sido, sigungu, town, ");
-
-// The columns of a range after the place's own (%1): its ends.
-const QString rangeColumns = QStringLiteral("%1, first_main, first_sub, last_main, last_sub");
-
-// A place from the columns every place query begins with: zipcode, sido,
-// sigungu, town, the road (of a lot, the ri), and whether it lies
-// underground (of a lot, on a mountain).
-PostalPlace placeOf(const QSqlQuery& query, PostalPlace::Kind kind) {
-    PostalPlace p;
-    p.kind = kind;
-    p.zipcode = query.value(0).toString();
-    p.sido = query.value(1).toString();
-    p.sigungu = query.value(2).toString();
-    p.town = query.value(3).toString();
-    (kind == PostalPlace::Kind::Lot ? p.ri : p.road) = query.value(4).toString();
-    (kind == PostalPlace::Kind::Lot ? p.mountain : p.underground) = query.value(5).toInt() == 1;
-    return p;
-}
-
-// A range (rangeColumns) and the number the user typed.
-PostalPlace rangeOf(const QSqlQuery& query, PostalPlace::Kind kind, qint64 main, qint64 sub) {
-    PostalPlace p = placeOf(query, kind);
-    p.firstMain = query.value(6).toLongLong();
-    p.firstSub = query.value(7).toLongLong();
-    p.lastMain = query.value(8).toLongLong();
-    p.lastSub = query.value(9).toLongLong();
+// A place's range of numbers, and the number the user typed.
+void setRange(PostalPlace& p, const std::array<qint64, 4>& ends, qint64 main, qint64 sub) {
+    p.firstMain = ends[0];
+    p.firstSub = ends[1];
+    p.lastMain = ends[2];
+    p.lastSub = ends[3];
     p.number = main;
     p.numberSub = sub;
-    return p;
+}
+
+QString zipcodeText(qint64 zipcode) {
+    return QStringLiteral("%1").arg(zipcode, 5, 10, QLatin1Char('0'));
 }
 } // namespace
 
@@ -127,11 +111,38 @@ std::unique_ptr<PostalCodes> PostalCodes::open(const QString& path) {
     return std::make_unique<PostalCodes>(path);
 }
 
-PostalCodes::PostalCodes(const QString& path)
-    : file(Connection::open(path,
-                            {QStringLiteral("road"), QStringLiteral("lot"),
-                             QStringLiteral("building"), QStringLiteral("meta")},
-                            true)) {}
+PostalCodes::PostalCodes(const QString& path) : file(Connection::open(path, {}, true)) {
+    QSqlQuery layout =
+        select(QStringLiteral("user_version"), QStringLiteral(" from pragma_user_version"), {});
+    if (!layout.next() || layout.value(0).toInt() != PostalSchema::layout) {
+        file->requireColumns(QStringLiteral("meta"), {});
+        throw StoreError(
+            QStringLiteral("%1 파일은 이 프로그램의 다른 판이 만든 우편번호 자료라 읽지 않습니다.\n"
+                           "우편번호 검색의 \"우편번호 DB 불러오기…\"로 우편번호 DB를 다시 "
+                           "불러오십시오")
+                .arg(QDir::toNativeSeparators(path)));
+    }
+    for (const char* table : {"road", "kind", "lot", "building", "meta"})
+        file->requireColumns(QString::fromLatin1(table), {});
+    readAreas();
+}
+
+void PostalCodes::readAreas() {
+    // Ranked as SQLite orders their names, which the lists follow.
+    Statement query(*file, QStringLiteral("select id, sido, sigungu, town from area"
+                                          " order by sido, sigungu, town"));
+    Area last;
+    while (query.next()) {
+        Area a{query.text(1), query.text(2), query.text(3), last.districtRank, last.townRank};
+        a.districtRank += int(a.sido != last.sido || a.sigungu != last.sigungu);
+        a.townRank += int(a.districtRank != last.districtRank || a.town != last.town);
+        areas.insert(query.text(0).toLongLong(), a);
+        last = a;
+    }
+    Statement kinds(*file, QStringLiteral("select id, parity from kind"));
+    while (kinds.next())
+        parities.insert(kinds.text(0).toLongLong(), Parity(kinds.text(1).toInt()));
+}
 
 QString PostalCodes::meta(const QString& name) const {
     QSqlQuery query(file->db());
@@ -192,29 +203,79 @@ QSqlQuery PostalCodes::select(const QString& columns, const QString& rest,
     return query;
 }
 
+std::vector<PostalCodes::Ranked> PostalCodes::byKey(const QString& table, const QString& within,
+                                                    const QVariantList& bounds, int limit,
+                                                    const PlacesOf& placesOf) const {
+    const QString& key = PostalSchema::nameKey;
+    QSqlQuery query = select(
+        key + QStringLiteral(", name, ") +
+            (table == QLatin1String("road") ? QStringLiteral("ranges") : QStringLiteral("places")),
+        QStringLiteral(" from %1 where %2 %3 order by %2").arg(table, key, within), bounds);
+    std::vector<Ranked> found, group;
+    QString groupKey;
+    const auto takeGroup = [&] {
+        std::stable_sort(group.begin(), group.end(),
+                         [](const Ranked& a, const Ranked& b) { return a.order < b.order; });
+        for (size_t i = 0; i < group.size() && found.size() < size_t(limit); ++i)
+            found.push_back(std::move(group[i]));
+        group.clear();
+    };
+    while (found.size() < size_t(limit) && query.next()) {
+        if (query.value(0).toString() != groupKey)
+            takeGroup();
+        groupKey = query.value(0).toString();
+        placesOf(query.value(1).toString(), query.value(2).toByteArray(), group);
+    }
+    takeGroup();
+    return found;
+}
+
+const PostalCodes::Area& PostalCodes::area(qint64 id) const {
+    static const Area none;
+    const auto found = areas.constFind(id);
+    return found == areas.constEnd() ? none : *found;
+}
+
+void PostalCodes::placeIn(PostalPlace& p, qint64 areaId) const {
+    const Area& a = area(areaId);
+    p.sido = a.sido;
+    p.sigungu = a.sigungu;
+    p.town = a.town;
+}
+
 QList<PostalPlace> PostalCodes::roads(const QString& key, qint64 main, qint64 sub,
                                       int limit) const {
-    QSqlQuery query = select(placeColumns + rangeColumns.arg(QStringLiteral("name, underground")) +
-                                 QStringLiteral(", coalesce(kind.parity, -1)"),
-                             QStringLiteral(" from road join area on area.id = road.area"
-                                            " left join kind on kind.code = road.kind"
-                                            " where namekey >= ? and namekey < ?"
-                                            " order by namekey, sido, sigungu, town, first_main,"
-                                            " first_sub"),
-                             {key, pastPrefix(key)});
+    using namespace PostalSchema;
+    const auto rangesOf = [&](const QString& name, const QByteArray& packed,
+                              std::vector<Ranked>& into) {
+        const std::vector<qint64> n = PostalPack::unpack(packed, rangeColumns);
+        for (size_t i = 0; i < n.size(); i += rangeColumns) {
+            PostalPlace p;
+            placeIn(p, n[i + RangeArea]);
+            p.zipcode = zipcodeText(n[i + RangeZipcode]);
+            p.road = name;
+            p.underground = n[i + RangeUnderground] == 1;
+            setRange(p,
+                     {n[i + RangeFirstMain], n[i + RangeFirstSub], n[i + RangeLastMain],
+                      n[i + RangeLastSub]},
+                     main, sub);
+            p.parity = parities.value(n[i + RangeKind], Parity::Unknown);
+            if (holds(p, main, sub))
+                into.push_back({{area(n[i + RangeArea]).townRank, p.firstMain, p.firstSub, 0}, p});
+        }
+    };
     QList<PostalPlace> found;
-    while (found.size() < limit && query.next()) {
-        PostalPlace p = rangeOf(query, PostalPlace::Kind::Road, main, sub);
-        p.parity = Parity(query.value(10).toInt());
-        if (holds(p, main, sub))
-            found << p;
-    }
+    for (Ranked& r :
+         byKey(QStringLiteral("road"), QStringLiteral(">= ? and %1 < ?").arg(PostalSchema::nameKey),
+               {key, pastPrefix(key)}, limit, rangesOf))
+        found << std::move(r.place);
     return found;
 }
 
 QList<PostalPlace> PostalCodes::lots(const QString& name, bool mountain, qint64 main,
                                      int limit) const {
-    QSqlQuery query = select(placeColumns + rangeColumns.arg(QStringLiteral("ri, mountain")),
+    QSqlQuery query = select(QStringLiteral("zipcode, sido, sigungu, town, ri, mountain,"
+                                            " first_main, first_sub, last_main, last_sub"),
                              QStringLiteral(" from lot join area on area.id = lot.area"
                                             " where (lot.area in (select id from area where"
                                             " town = ?) or ri = ?) and mountain = ?"
@@ -223,7 +284,18 @@ QList<PostalPlace> PostalCodes::lots(const QString& name, bool mountain, qint64 
                              {name, name, mountain ? 1 : 0});
     QList<PostalPlace> found;
     while (found.size() < limit && query.next()) {
-        PostalPlace p = rangeOf(query, PostalPlace::Kind::Lot, main, 0);
+        PostalPlace p;
+        p.kind = PostalPlace::Kind::Lot;
+        p.zipcode = query.value(0).toString();
+        p.sido = query.value(1).toString();
+        p.sigungu = query.value(2).toString();
+        p.town = query.value(3).toString();
+        p.ri = query.value(4).toString();
+        p.mountain = query.value(5).toInt() == 1;
+        setRange(p,
+                 {query.value(6).toLongLong(), query.value(7).toLongLong(),
+                  query.value(8).toLongLong(), query.value(9).toLongLong()},
+                 main, 0);
         p.parity = Parity::All;
         if (holds(p, main, 0))
             found << p;
@@ -233,20 +305,36 @@ QList<PostalPlace> PostalCodes::lots(const QString& name, bool mountain, qint64 
 
 QList<PostalPlace> PostalCodes::buildings(const QString& from, const QString& to, qint64 main,
                                           int limit) const {
-    QSqlQuery query =
-        select(placeColumns + QStringLiteral("road, underground, main, sub, name, dong"),
-               QStringLiteral(" from building join area on area.id = building.area"
-                              " where namekey between ? and ? and (? = 0 or main = ?)"
-                              " order by namekey, sido, sigungu, road, main, sub limit ?"),
-               {from, to, main, main, limit});
+    using namespace PostalSchema;
+    const auto placesOf = [&](const QString& name, const QByteArray& packed,
+                              std::vector<Ranked>& into) {
+        const std::vector<qint64> n = PostalPack::unpack(packed, placeColumns);
+        for (size_t i = 0; i < n.size(); i += placeColumns) {
+            if (main != 0 && n[i + PlaceMain] != main)
+                continue;
+            PostalPlace p;
+            p.kind = PostalPlace::Kind::Building;
+            placeIn(p, n[i + PlaceArea]);
+            p.zipcode = zipcodeText(n[i + PlaceZipcode]);
+            p.underground = n[i + PlaceUnderground] == 1;
+            p.number = n[i + PlaceMain];
+            p.numberSub = n[i + PlaceSub];
+            p.building = name;
+            p.dong = area(n[i + PlaceDong]).town;
+            into.push_back(
+                {{area(n[i + PlaceArea]).districtRank, n[i + PlaceRoad], p.number, p.numberSub},
+                 p});
+        }
+    };
+    Statement road(*file, QStringLiteral("select name from road where id = ?"));
     QList<PostalPlace> found;
-    while (query.next()) {
-        PostalPlace p = placeOf(query, PostalPlace::Kind::Building);
-        p.number = query.value(6).toLongLong();
-        p.numberSub = query.value(7).toLongLong();
-        p.building = query.value(8).toString();
-        p.dong = query.value(9).toString();
-        found << p;
+    for (Ranked& r : byKey(QStringLiteral("building"), QStringLiteral("between ? and ?"),
+                           {from, to}, limit, placesOf)) {
+        road.bind(1, r.order[1]);
+        if (road.next())
+            r.place.road = road.text(0);
+        road.reset();
+        found << std::move(r.place);
     }
     return found;
 }
@@ -271,10 +359,11 @@ bool PostalCodes::hasBuildingData() const {
 
 QList<PostalPlace> PostalCodes::atLot(const QString& dong, const QString& ri, bool mountain,
                                       qint64 main, qint64 sub) const {
-    QSqlQuery query = select(QStringLiteral("sido, sigungu, town, roads, lots"),
-                             QStringLiteral(" from lotbuilding join area on area.id ="
-                                            " lotbuilding.area where town = ? and ri = coalesce(?, '')"),
-                             {dong, ri});
+    QSqlQuery query =
+        select(QStringLiteral("sido, sigungu, town, roads, lots"),
+               QStringLiteral(" from lotbuilding join area on area.id ="
+                              " lotbuilding.area where town = ? and ri = coalesce(?, '')"),
+               {dong, ri});
     QList<PostalPlace> found;
     while (query.next()) {
         const QStringList roads = query.value(3).toString().split(QLatin1Char('\n'));

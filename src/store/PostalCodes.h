@@ -4,10 +4,14 @@
 #include "PostalSchema.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QSqlQuery>
 #include <QString>
+#include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 // One place the postal data knows: a range of building numbers on a road, a
 // range of lot numbers in a dong or ri, or a named building.
@@ -68,6 +72,30 @@ class PostalCodes {
     QStringList newCodesOf(const QString& oldCode) const;
 
   private:
+    // An area's names, and its rank among the areas as the lists order them:
+    // by 시도 and 시군구 (districtRank), and by its town as well (townRank).
+    struct Area {
+        QString sido, sigungu, town;
+        int districtRank = 0, townRank = 0;
+    };
+    // A place found and what it is listed by.
+    struct Ranked {
+        std::array<qint64, 4> order;
+        PostalPlace place;
+    };
+    // Adds the places of a row (its name and packed places) that are wanted.
+    using PlacesOf = std::function<void(const QString& name, const QByteArray& packed,
+                                        std::vector<Ranked>& into)>;
+
+    void readAreas();
+    const Area& area(qint64 id) const;
+    void placeIn(PostalPlace& place, qint64 area) const;
+    // The places of the table's (road's or building's) rows whose name key
+    // lies within the bounds (the condition after the key), at most limit of
+    // them: by key, and the places of each key in their order.
+    std::vector<Ranked> byKey(const QString& table, const QString& within,
+                              const QVariantList& bounds, int limit,
+                              const PlacesOf& placesOf) const;
     QList<PostalPlace> roads(const QString& key, qint64 main, qint64 sub, int limit) const;
     QList<PostalPlace> lots(const QString& name, bool mountain, qint64 main, int limit) const;
     // Buildings whose name key lies between from and to.
@@ -78,4 +106,6 @@ class PostalCodes {
     QSqlQuery select(const QString& columns, const QString& rest, const QVariantList& values) const;
 
     std::shared_ptr<Connection> file;
+    QHash<qint64, Area> areas;
+    QHash<qint64, PostalSchema::Parity> parities; // of the range kinds
 };

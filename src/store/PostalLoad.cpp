@@ -2,6 +2,7 @@
 
 #include "PostalFiles.h"
 #include "PostalLots.h"
+#include "PostalPack.h"
 #include "PostalSchema.h"
 #include "StoreError.h"
 
@@ -14,6 +15,8 @@
 #include <QSet>
 #include <algorithm>
 #include <cstdio>
+#include <deque>
+#include <numeric>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -146,6 +149,12 @@ class Statement {
     int column = 0;
 };
 
+// The key's number, counted from 0 in the order the keys are first seen.
+int numberOf(QHash<QString, int>& numbers, const QString& key) {
+    const auto found = numbers.constFind(key);
+    return found != numbers.constEnd() ? *found : *numbers.insert(key, int(numbers.size()));
+}
+
 // What a range kind code of the road-name ranges means, found from the rows
 // that carry it: a code whose every range runs from odd to odd is odd-only,
 // from even to even even-only; a code with other ranges covers every number.
@@ -165,14 +174,11 @@ class Builder : public PostalFiles::Visitor {
   public:
     Builder(sqlite3* db, const std::function<bool(int)>& progress)
         : db(db), report(progress), addArea(db, PostalSchema::insertArea),
-          addRoad(db, PostalSchema::insertRoad), addLot(db, PostalSchema::insertLot),
-          addBuilding(db, PostalSchema::insertBuilding),
-          addOldCode(db, PostalSchema::insertOldCode),
+          addLot(db, PostalSchema::insertLot), addOldCode(db, PostalSchema::insertOldCode),
           addLotBuilding(db, PostalSchema::insertLotBuilding) {}
 
     PostalLoad::Summary summary;
     QStringList documents; // notice documents and other files that hold no data
-    QHash<QString, KindEvidence> kinds;
 
     bool begin(const QString& name, const QStringList& header) override {
         names << name;
@@ -234,6 +240,9 @@ class Builder : public PostalFiles::Visitor {
     void finish() {
         storeLotBlocks();
         aggregateBuildings();
+        storeKinds();
+        storeRoads();
+        storeBuildings();
         summary.provinces = QStringList(provinces.begin(), provinces.end());
         summary.provinces.sort();
         static const QRegularExpression dated(QStringLiteral("20\\d{6}"));
@@ -262,7 +271,8 @@ class Builder : public PostalFiles::Visitor {
     void road() {
         ++summary.roadRows;
         const qint64 first = number(FirstMain), last = number(LastMain);
-        KindEvidence& evidence = kinds[field(RangeKind).toString()];
+        const int kind = kindOf(field(RangeKind).toString());
+        KindEvidence& evidence = kinds[kind].evidence;
         if (first == last)
             ;
         else if (first % 2 == 1 && last % 2 == 1)
@@ -271,17 +281,9 @@ class Builder : public PostalFiles::Visitor {
             ++evidence.even;
         else
             ++evidence.other;
-        addRoad.text(field(Zip))
-            .number(area(Sido, Sigungu, Town))
-            .text(field(RoadName))
-            .text(PostalSchema::searchKey(field(RoadName)))
-            .number(number(Underground))
-            .number(first)
-            .number(number(FirstSub))
-            .number(last)
-            .number(number(LastSub))
-            .text(field(RangeKind))
-            .run();
+        ranges.push_back({roadOf(field(RoadName)), int(area(Sido, Sigungu, Town)), kind,
+                          field(Zip).toInt(), int(first), int(number(FirstSub)), int(last),
+                          int(number(LastSub)), int(number(Underground))});
     }
 
     void lot() {
@@ -301,18 +303,12 @@ class Builder : public PostalFiles::Visitor {
     // code, and gathered into the ranges of its road.
     void building() {
         ++summary.buildingRows;
-        const qint64 areaId = area(BSido, BSigungu, BTown);
-        if (!field(BName).trimmed().isEmpty())
-            addBuilding.text(field(BName).trimmed())
-                .text(PostalSchema::searchKey(field(BName)))
-                .text(field(BZip))
-                .number(areaId)
-                .text(field(BRoad))
-                .number(number(BUnderground))
-                .number(number(BMain))
-                .number(number(BSub))
-                .text(field(BDong))
-                .run();
+        const int areaId = int(area(BSido, BSigungu, BTown));
+        const int road = roadOf(field(BRoad));
+        if (const QString name = field(BName).trimmed().toString(); !name.isEmpty())
+            named.push_back({numberOf(nameIndex, name), int(named.size()), areaId, road,
+                             int(number(BUnderground)), int(number(BMain)), int(number(BSub)),
+                             field(BZip).toInt(), int(area(BSido, BSigungu, BDong))});
         QString old = field(BOldZip).toString();
         old.remove(QLatin1Char('-'));
         if (old.size() == 6) {
@@ -323,13 +319,26 @@ class Builder : public PostalFiles::Visitor {
             }
         }
         addToLotBlock();
-        const QString roadKey = QString::number(areaId) + QLatin1Char('|') +
-                                field(BRoad).toString() + QLatin1Char('|') +
-                                field(BUnderground).toString();
-        auto road = roads.constFind(roadKey);
-        if (road == roads.constEnd())
-            road = roads.insert(roadKey, int(roads.size()));
-        buildings.push_back({*road, int(number(BMain)), int(number(BSub)), field(BZip).toInt()});
+        const QString sideKey = QString::number(areaId) + QLatin1Char('|') + QString::number(road) +
+                                QLatin1Char('|') + field(BUnderground).toString();
+        const int side = numberOf(sides, sideKey);
+        if (side == int(sideOf.size()))
+            sideOf.push_back({road, areaId, int(number(BUnderground))});
+        buildings.push_back({side, int(number(BMain)), int(number(BSub)), field(BZip).toInt()});
+    }
+
+    int roadOf(QStringView name) {
+        const int road = numberOf(roadIndex, name.toString());
+        if (road == roadNames.size())
+            roadNames << name.toString();
+        return road;
+    }
+
+    int kindOf(const QString& code) {
+        const int kind = numberOf(kindIndex, code);
+        if (kind == int(kinds.size()))
+            kinds.push_back({code, {}});
+        return kind;
     }
 
     // The buildings of each road become ranges: on each side of the road
@@ -338,35 +347,89 @@ class Builder : public PostalFiles::Visitor {
         if (buildings.empty() || summary.roadRows > 0)
             return; // ranges of the range DB win over ranges made from buildings
         std::sort(buildings.begin(), buildings.end(), [](const Building& a, const Building& b) {
-            return std::tuple(a.road, a.main % 2, a.main, a.sub) <
-                   std::tuple(b.road, b.main % 2, b.main, b.sub);
+            return std::tuple(a.side, a.main % 2, a.main, a.sub) <
+                   std::tuple(b.side, b.main % 2, b.main, b.sub);
         });
-        QList<QString> roadOf(roads.size());
-        for (auto r = roads.constBegin(); r != roads.constEnd(); ++r)
-            roadOf[r.value()] = r.key();
+        const int odd = kindOf(PostalSchema::oddKind), even = kindOf(PostalSchema::evenKind);
+        kinds[odd].evidence.odd = 1;
+        kinds[even].evidence.even = 1;
         for (size_t first = 0, last; first < buildings.size(); first = last + 1) {
             const Building& start = buildings[first];
             for (last = first; last + 1 < buildings.size() &&
-                               buildings[last + 1].road == start.road &&
+                               buildings[last + 1].side == start.side &&
                                buildings[last + 1].main % 2 == start.main % 2 &&
                                buildings[last + 1].zip == start.zip;)
                 ++last;
-            const QStringList key = roadOf[start.road].split(QLatin1Char('|'));
+            const Side& side = sideOf[size_t(start.side)];
             const Building& end = buildings[last];
-            addRoad.text(QStringLiteral("%1").arg(start.zip, 5, 10, QLatin1Char('0')))
-                .number(key[0].toLongLong())
-                .text(key[1])
-                .text(PostalSchema::searchKey(key[1]))
-                .number(key[2].toLongLong())
-                .number(start.main)
-                .number(start.sub)
-                .number(end.main)
-                .number(end.sub)
-                .text(start.main % 2 ? PostalSchema::oddKind : PostalSchema::evenKind)
+            ranges.push_back({side.road, side.area, start.main % 2 ? odd : even, start.zip,
+                              start.main, start.sub, end.main, end.sub, side.underground});
+        }
+        buildings = {};
+    }
+
+    void storeKinds() {
+        Statement addKind(db, PostalSchema::insertKind);
+        for (size_t k = 0; k < kinds.size(); ++k)
+            addKind.number(qint64(k))
+                .text(kinds[k].code)
+                .number(int(kinds[k].evidence.parity()))
+                .run();
+    }
+
+    // Every road name once, numbered in the order of the names as SQLite
+    // orders text (by their UTF-8 bytes), with its ranges.
+    void storeRoads() {
+        std::vector<QByteArray> utf8;
+        for (const QString& name : std::as_const(roadNames))
+            utf8.push_back(name.toUtf8());
+        std::vector<int> byName(utf8.size());
+        std::iota(byName.begin(), byName.end(), 0);
+        std::sort(byName.begin(), byName.end(), [&](int a, int b) { return utf8[a] < utf8[b]; });
+        roadIds.resize(byName.size());
+        for (size_t i = 0; i < byName.size(); ++i)
+            roadIds[size_t(byName[i])] = int(i) + 1;
+        for (Range& r : ranges)
+            r.road = roadIds[size_t(r.road)];
+        std::stable_sort(ranges.begin(), ranges.end(),
+                         [](const Range& a, const Range& b) { return a.road < b.road; });
+        Statement addRoad(db, PostalSchema::insertRoad);
+        auto range = ranges.cbegin();
+        for (size_t i = 0; i < byName.size(); ++i) {
+            std::vector<qint64> numbers;
+            for (; range != ranges.cend() && range->road == int(i) + 1; ++range)
+                numbers.insert(numbers.end(), // in RangeColumn's order
+                               {range->area, range->underground, range->firstMain, range->firstSub,
+                                range->lastMain, range->lastSub, range->kind, range->zipcode});
+            addRoad.number(qint64(i) + 1)
+                .text(roadNames[byName[i]])
+                .blob(PostalPack::pack(numbers, PostalSchema::rangeColumns))
                 .run();
         }
-        kinds[PostalSchema::oddKind].odd = 1;
-        kinds[PostalSchema::evenKind].even = 1;
+        ranges = {};
+    }
+
+    // Every building name once, with its buildings in the order read.
+    void storeBuildings() {
+        std::sort(named.begin(), named.end(), [](const Named& a, const Named& b) {
+            return std::pair(a.name, a.order) < std::pair(b.name, b.order);
+        });
+        QStringList names(nameIndex.size());
+        for (auto n = nameIndex.constBegin(); n != nameIndex.constEnd(); ++n)
+            names[n.value()] = n.key();
+        Statement addBuilding(db, PostalSchema::insertBuilding);
+        for (auto first = named.cbegin(), last = first; first != named.cend(); first = last) {
+            std::vector<qint64> numbers;
+            for (last = first; last != named.cend() && last->name == first->name; ++last)
+                numbers.insert(numbers.end(), // in PlaceColumn's order
+                               {last->area, roadIds[size_t(last->road)], last->underground,
+                                last->main, last->sub, last->zipcode, last->dong});
+            addBuilding.number(first->name + 1)
+                .text(names[first->name])
+                .blob(PostalPack::pack(numbers, PostalSchema::placeColumns))
+                .run();
+        }
+        named = {};
     }
 
     // The building under its lot, in the block of its legal dong and ri.
@@ -375,13 +438,11 @@ class Builder : public PostalFiles::Visitor {
                                  field(BRi).toString();
         LotBlock& block = lotBlocks[blockKey];
         const QString road = field(BTown).toString() + QLatin1Char('\t') + field(BRoad).toString();
-        auto index = block.roadIndex.constFind(road);
-        if (index == block.roadIndex.constEnd()) {
-            index = block.roadIndex.insert(road, int(block.roads.size()));
+        const int index = numberOf(block.roadIndex, road);
+        if (index == block.roads.size())
             block.roads << road;
-        }
-        block.buildings.push_back({number(BMountain) == 1, number(BLotMain), number(BLotSub),
-                                   *index, number(BUnderground) == 1, number(BMain), number(BSub),
+        block.buildings.push_back({number(BMountain) == 1, number(BLotMain), number(BLotSub), index,
+                                   number(BUnderground) == 1, number(BMain), number(BSub),
                                    number(BZip)});
     }
 
@@ -397,8 +458,25 @@ class Builder : public PostalFiles::Visitor {
         lotBlocks.clear();
     }
 
+    // A building for the ranges made of the building DB, on one side (area,
+    // road and underground) of a road.
     struct Building {
-        int road, main, sub, zip;
+        int side, main, sub, zip;
+    };
+    struct Side {
+        int road, area, underground;
+    };
+    // A road-name range (road: the number in roadNames until stored).
+    struct Range {
+        int road, area, kind, zipcode, firstMain, firstSub, lastMain, lastSub, underground;
+    };
+    // A building with a name (road: the number in roadNames).
+    struct Named {
+        int name, order, area, road, underground, main, sub, zipcode, dong;
+    };
+    struct KindSeen {
+        QString code;
+        KindEvidence evidence;
     };
     struct LotBlock {
         QStringList roads;
@@ -408,7 +486,7 @@ class Builder : public PostalFiles::Visitor {
 
     sqlite3* db;
     std::function<bool(int)> report;
-    Statement addArea, addRoad, addLot, addBuilding, addOldCode, addLotBuilding;
+    Statement addArea, addLot, addOldCode, addLotBuilding;
     Kind kind = Kind::Road;
     QList<int> at;
     const QList<QStringView>* fields = nullptr;
@@ -416,9 +494,19 @@ class Builder : public PostalFiles::Visitor {
     QSet<QString> provinces;
     QSet<QString> oldCodes;
     QStringList names;
-    QHash<QString, int> roads;
-    std::vector<Building> buildings;
     QHash<QString, LotBlock> lotBlocks;
+    // Kept whole until the end: deques, which grow without copying.
+    QStringList roadNames;
+    QHash<QString, int> roadIndex;
+    std::vector<int> roadIds; // of each road in roadNames, once stored
+    std::deque<Range> ranges;
+    QHash<QString, int> nameIndex;
+    std::deque<Named> named;
+    QHash<QString, int> sides;
+    std::vector<Side> sideOf;
+    std::deque<Building> buildings;
+    std::vector<KindSeen> kinds;
+    QHash<QString, int> kindIndex;
 };
 
 void execute(sqlite3* db, const QString& sql) {
@@ -496,9 +584,6 @@ std::optional<PostalLoad::Summary> PostalLoad::build(const QStringList& paths,
                  : QStringLiteral("%1: 우편번호 DB의 안내 문서이거나 자료가 아닌 파일입니다.\n")
                        .arg(builder.documents.join(QStringLiteral(", ")))) +
             whereToGet);
-    Statement addKind(db, PostalSchema::insertKind);
-    for (auto k = builder.kinds.constBegin(); k != builder.kinds.constEnd(); ++k)
-        addKind.text(k.key()).number(int(k.value().parity())).run();
     Statement addMeta(db, PostalSchema::insertMeta);
     addMeta.text(u"date").text(summary.date).run();
     addMeta.text(u"summary").text(summary.text()).run();
