@@ -10,9 +10,7 @@ class PageCollector : public Printer {
   public:
     explicit PageCollector(const Sheet& sheet) : where(sheet) {}
     QStringList fonts() override { return {}; }
-    void setPaperA4() override {}
     void followDefaultPrinter() override { page.clear(); }
-    void setLandscape() override {}
     void endPage() override { pages << std::exchange(page, {}); }
     Sheet sheetFor(const Paper&) override { return where; }
 

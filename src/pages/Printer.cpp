@@ -15,7 +15,6 @@ void Printer::print(const QStringList& items) {
 
 void Printer::startPage() {
     startPage(Paper());
-    setLandscape();
 }
 
 void Printer::startPage(const Paper& paper) {

@@ -65,10 +65,8 @@ class Printer {
     // The installed fonts; fails with PrinterError when there is no printer
     // or no default printer.
     virtual QStringList fonts() = 0;
-    virtual void setPaperA4() = 0;
     // The page goes to the printer that is the system's default now.
     virtual void followDefaultPrinter() = 0;
-    virtual void setLandscape() = 0;
     // Everything printed since the last end goes to the printer as one job.
     virtual void endPage() = 0;
     // Where pages on the paper land on the default printer; fails with
@@ -76,7 +74,7 @@ class Printer {
     virtual Sheet sheetFor(const Paper& paper) = 0;
     // The same for the forms' paper.
     Sheet sheet() { return sheetFor(Paper()); }
-    // The start of every page: the default printer, landscape, position
+    // The start of every page: the default printer, landscape A4, position
     // (0, 0).
     void startPage();
     // The start of a page on other paper than the forms'.

@@ -5,14 +5,12 @@
 // The system's default printer, through Qt Print Support and CUPS. Each page
 // is a print job of its own, on the printer that is the default when the
 // page starts. The page's lines are kept until its end, then drawn by the
-// page renderer for that printer and handed to its queue.
+// page renderer for that printer and handed to its queue, set up on the paper
+// the page was started on (landscape A4 for the forms).
 class RealPrinter : public Printer {
   public:
     QStringList fonts() override;
-    // Every page is set up on the paper it was started on: A4 for the forms.
-    void setPaperA4() override {}
     void followDefaultPrinter() override;
-    void setLandscape() override {}
     void endPage() override;
     Sheet sheetFor(const Paper& paper) override;
 

@@ -15,7 +15,6 @@ void RecordingPrinter::followDefaultPrinter() {
 
 void RecordingPrinter::endPage() {
     Job done = page;
-    done.a4 = paperA4;
     done.paper = paper();
     page = Job();
     if (attempts++ == refuseJob)

@@ -11,15 +11,11 @@ class RecordingPrinter : public Printer {
     struct Job {
         QList<Line> lines;
         Paper paper;
-        bool a4 = false;
-        bool landscape = false;
         bool followedDefault = false;
     };
 
     QStringList fonts() override;
-    void setPaperA4() override { paperA4 = true; }
     void followDefaultPrinter() override;
-    void setLandscape() override { page.landscape = true; }
     void endPage() override;
     Sheet sheetFor(const Paper& paper) override;
 
@@ -45,7 +41,6 @@ class RecordingPrinter : public Printer {
     void draw(const Line& line) override { page.lines << line; }
 
   private:
-    bool paperA4 = false;
     Job page;
     int attempts = 0;
 };

@@ -380,7 +380,6 @@ bool PrintWindow::lettersChosen() {
 void PrintWindow::cmdDataPrintClick() {
     if (!lettersChosen())
         return;
-    PrinterLayer::printer().setPaperA4();
     if (optLetterTypeQA3801->isChecked())
         printLetterTypeA();
     else if (optLetterTypeQB3802->isChecked())
@@ -511,7 +510,6 @@ bool PrintWindow::layOutGreeting(Printer& printer,
                                            ? GreetingEnvelopes::QB3802
                                            : GreetingEnvelopes::QC3803;
     try {
-        printer.setPaperA4();
         const std::optional<Sender> from = sender();
         GreetingEnvelopes::printPage(printer, envelope, greeting, from ? &*from : nullptr,
                                      horizontalFontName, verticalFontName);

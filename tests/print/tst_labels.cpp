@@ -100,7 +100,7 @@ class LabelsTest : public QObject, PrintWindowFixture {
         QCOMPARE(printer->jobs.size(), 2);
         const RecordingPrinter::Job& first = printer->jobs[0];
         QCOMPARE(first.paper, (Paper{QPageSize::A4, false, true}));
-        QVERIFY(!first.landscape);
+        QVERIFY(!first.paper.landscape);
         const QList<QRectF> labels = w->labelTab->chosenSheet()->labels();
         const QPointF margin(100, 100); // 5 points
         QCOMPARE(firstLines(first), (QList<QPoint>{(labels[12].topLeft() + margin).toPoint(),

@@ -160,7 +160,7 @@ class LetterFormTest : public QObject, PrintWindowFixture {
             QCOMPARE(line.face, QString("굴림"));
             QVERIFY(!line.vertical);
         }
-        QVERIFY(printer->jobs[0].a4 && printer->jobs[0].landscape);
+        QVERIFY(printer->jobs[0].paper == Paper());
         QCOMPARE(w->lstDataPrintList->count(), 0);
         QCOMPARE(w->lstDataAllList->count(), 1);
         QCOMPARE(w->txtPostScript->text(), QString());

@@ -135,7 +135,7 @@ class PrintWindowTest : public QObject, PrintWindowFixture {
         click(w->chkPersonInfoPrint);
         click(w->cmdDataPrint);
         QCOMPARE(printer->jobs.size(), 1);
-        QVERIFY(printer->jobs[0].a4 && printer->jobs[0].landscape &&
+        QVERIFY(printer->jobs[0].paper == Paper() &&
                 printer->jobs[0].followedDefault);
     }
 

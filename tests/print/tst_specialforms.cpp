@@ -99,7 +99,7 @@ class SpecialFormTest : public QObject, PrintWindowFixture {
         choose("optMarried_1");
         press();
         QCOMPARE(printer->jobs.size(), 1);
-        QVERIFY(printer->jobs[0].a4 && printer->jobs[0].landscape &&
+        QVERIFY(printer->jobs[0].paper == Paper() &&
                 printer->jobs[0].followedDefault);
         QCOMPARE(lines(), (QStringList{
                               "@굴림 18 7780,990 오르반상사 |",
