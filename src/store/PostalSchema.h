@@ -9,13 +9,15 @@
 //                                legal dong of a building
 //   road(id, name, ranges)       every road name once, numbered in the order
 //                                of the names; ranges: its road-name ranges
-//                                packed (PostalPack), RangeColumn a row
-//   kind(id, code, parity)       the range kind codes and what each covers
+//                                packed (PostalPack), RangeColumn a row (none
+//                                for a road only buildings name)
+//   kind(id, code, parity)       the range kind codes (RangeKind is the id)
+//                                and what each covers
 //   lot(zipcode, area, ri, mountain, first_main, first_sub, last_main,
 //       last_sub)                lot-number ranges
 //   building(id, name, places)   every building name once; places: the
 //                                buildings of that name packed, PlaceColumn
-//                                a row, in the order they are listed
+//                                a row, in the order they were read
 //   oldcode(old, zipcode)        six-digit codes (digits only) and the
 //                                five-digit codes of the buildings that had
 //                                them, clustered by the old code
