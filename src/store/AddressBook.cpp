@@ -101,7 +101,14 @@ std::shared_ptr<Connection> AddressBook::openOrCreate() {
 std::shared_ptr<Connection> AddressBook::openOrCreate(const QString& path) {
     if (!QFileInfo::exists(path))
         create(path);
-    return open(path);
+    auto connection = open(path);
+    // A new addressee's number is looked up before it is stored; without an
+    // index every save reads the whole book. A book made before the index
+    // gets it here. Where it cannot be made (the book busy, its folder full)
+    // the book works as before, only slower, so the failure is not reported.
+    QSqlQuery(connection->db())
+        .exec(QStringLiteral("create index if not exists customer_by_seq on customer(seq)"));
+    return connection;
 }
 
 std::shared_ptr<Connection> AddressBook::open() {

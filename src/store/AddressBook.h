@@ -12,9 +12,10 @@ inline const QString CustomerOrder =
 inline const QString PersonalTable = QStringLiteral("personal");
 
 // Opens orvaneit.mdb in the program's folder (or the book at the path
-// given), creating it with both tables when the file is missing. A file that
-// is there but is not this program's database is reported (StoreError) and
-// left as it is.
+// given), creating it with both tables when the file is missing, and gives
+// the addressees' numbers an index when the book has none. A file that is
+// there but is not this program's database is reported (StoreError) and left
+// as it is.
 std::shared_ptr<Connection> openOrCreate();
 std::shared_ptr<Connection> openOrCreate(const QString& path);
 // A further connection to the existing file; one that only reads needs no

@@ -85,6 +85,16 @@ void StoreTest::createsBothTablesInColumnOrder() {
     const QByteArray before = TestSupport::digest(folder.file("orvaneit.mdb"));
     AddresseeBook::startUp();
     QCOMPARE(TestSupport::digest(folder.file("orvaneit.mdb")), before);
+
+    // A book made before its numbers had an index gets one, so that a new
+    // number is checked without reading every row.
+    AddresseeBook::shutDown();
+    TestSupport::query(folder.file("orvaneit.mdb"), "drop index customer_by_seq");
+    AddresseeBook::startUp();
+    const auto plan = TestSupport::query(folder.file("orvaneit.mdb"),
+                                         "explain query plan select 1 from customer where seq='7'");
+    QVERIFY(!plan.isEmpty());
+    QVERIFY2(plan[0].last().contains("INDEX customer_by_seq"), qPrintable(plan[0].last()));
 }
 
 void StoreTest::textsComeBackExactly() {
