@@ -104,7 +104,7 @@ std::shared_ptr<Connection> AddressBook::openOrCreate(const QString& path) {
     auto connection = open(path);
     // A new addressee's number is looked up before it is stored; without an
     // index every save reads the whole book. A book made before the index
-    // gets it here. Where it cannot be made (the book busy, its folder full)
+    // gets it here. Where it cannot be made (the book busy, the disk full)
     // the book works as before, only slower, so the failure is not reported.
     QSqlQuery(connection->db())
         .exec(QStringLiteral("create index if not exists customer_by_seq on customer(seq)"));
